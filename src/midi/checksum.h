@@ -1,0 +1,12 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace midi {
+
+// Yamaha bulk-dump checksum: the 7-bit value that makes the covered bytes (byte counts,
+// address and data) sum to a multiple of 128.
+std::uint8_t yamahaChecksum(std::span<const std::uint8_t> covered);
+
+} // namespace midi
