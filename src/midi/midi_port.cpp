@@ -1,0 +1,144 @@
+#include "midi/midi_port.h"
+
+#include "midi/errors.h"
+#include "midi/short_message.h"
+
+#include <algorithm>
+#include <array>
+
+namespace midi {
+
+namespace {
+
+int findLine(const std::vector<std::string>& lines, const std::string& name) {
+    const auto it = std::find(lines.begin(), lines.end(), name);
+    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
+}
+
+} // namespace
+
+MidiPort::MidiPort(Backend& backend, Clock& clock)
+    : backend_(backend), clock_(clock), pacer_(clock) {}
+
+void MidiPort::FillDeviceLists() {
+    inputLines_.assign(1, kNoneLine);
+    for (auto& name : backend_.inputNames()) inputLines_.push_back(std::move(name));
+    outputLines_.assign(1, kNoneLine);
+    outputLines_.push_back(backend_.virtualOutputName());
+    for (auto& name : backend_.outputNames()) outputLines_.push_back(std::move(name));
+    selectedInput_ = 0;
+    selectedOutput_ = 0;
+}
+
+void MidiPort::selectLines(int inputLine, int outputLine) {
+    selectedInput_ = std::clamp(inputLine, 0, static_cast<int>(inputLines_.size()) - 1);
+    selectedOutput_ = std::clamp(outputLine, 0, static_cast<int>(outputLines_.size()) - 1);
+}
+
+bool MidiPort::RestorePorts(const PortNames& stored) {
+    FillDeviceLists();
+    const int in = findLine(inputLines_, stored.in);
+    const int out = findLine(outputLines_, stored.out);
+    const bool found = in >= 0 && out >= 0;
+    if (!found) return false;
+    selectLines(in, out);
+    if (selectedInput_ > 0) OpenMidiIn(inputIdOfLine(selectedInput_));
+    if (selectedOutput_ > 0) OpenMidiOut(outputIdOfLine(selectedOutput_));
+    return true;
+}
+
+void MidiPort::OpenMidiIn(int id) {
+    inputOpen_ = false;
+    try {
+        backend_.openInput(id, [this](Bytes message) {
+            if (inputHandler_) inputHandler_(message);
+        });
+    } catch (const BackendError& e) {
+        throw EMidiInputError(e.what());
+    }
+    inputOpen_ = true;
+}
+
+void MidiPort::CloseMidiIn() {
+    backend_.closeInput();
+    inputOpen_ = false;
+}
+
+void MidiPort::OpenMidiOut(int id) {
+    outputOpen_ = false;
+    try {
+        backend_.openOutput(id);
+    } catch (const BackendError& e) {
+        throw EmidioutputError(e.what());
+    }
+    const auto line = static_cast<std::size_t>(id + 2);
+    outputName_ = line < outputLines_.size() ? outputLines_[line] : std::string();
+    pacer_.reset();
+    outputOpen_ = true;
+}
+
+void MidiPort::CloseMidiOut() {
+    backend_.closeOutput();
+    outputOpen_ = false;
+}
+
+void MidiPort::SendLong(Bytes message) {
+    if (!outputOpen_) return;
+    if (message.size() > kLongMessageCapacity) {
+        throw EmidioutputError("System-exclusive message of " + std::to_string(message.size()) +
+                               " bytes refused: at most " +
+                               std::to_string(kLongMessageCapacity) + " bytes can be sent");
+    }
+    sendBytes(message);
+}
+
+void MidiPort::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    if (!outputOpen_) return;
+    const auto size = shortMessageLength(status);
+    if (size == 0) throw EmidioutputError("Invalid MIDI status byte");
+    const std::array<std::uint8_t, 3> bytes{status, data1, data2};
+    sendBytes(Bytes(bytes.data(), size));
+}
+
+void MidiPort::SendShortRaw(std::uint32_t packed) {
+    if (!outputOpen_) return;
+    const auto message = unpackShort(packed);
+    if (message.size == 0) return;
+    sendBytes(Bytes(message.bytes.data(), message.size));
+}
+
+void MidiPort::AllNotesOff(int channel) {
+    const auto status = static_cast<std::uint8_t>((allNotesOffStatus_ & 0xF0) | (channel & 0x0F));
+    SendShortRaw(packShort(status, 0x7B, 0x00));
+}
+
+void MidiPort::drain() {
+    const auto pendingMs = pacer_.pendingBytes() * 1000.0 / WirePacer::kBytesPerSecond;
+    clock_.sleepFor(Millis(static_cast<long long>(pendingMs) + 1));
+}
+
+void MidiPort::sendBytes(Bytes message) {
+    pacer_.beforeSend(message.size());
+    try {
+        backend_.send(message);
+    } catch (const BackendError& e) {
+        outputFailed(e.what());
+    }
+}
+
+// A device that vanished (an unplugged interface, a stopped JACK server) is closed and
+// reported once; the image keeps every edit and the user can choose the port again.
+void MidiPort::outputFailed(const std::string& reason) {
+    outputOpen_ = false;
+    try {
+        backend_.closeOutput();
+    } catch (const BackendError&) {
+        // The device is gone already; nothing more to release.
+    }
+    if (lostHandler_) {
+        lostHandler_("The MIDI output \"" + outputName_ + "\" stopped taking messages (" +
+                     reason + "). Your edits are kept; choose an output under Midi Port.");
+    }
+}
+
+} // namespace midi

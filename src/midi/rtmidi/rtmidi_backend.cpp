@@ -1,0 +1,236 @@
+#include "midi/rtmidi/rtmidi_backend.h"
+
+#include "midi/device_names.h"
+#include "midi/errors.h"
+
+#include <RtMidi.h>
+
+#include <algorithm>
+
+namespace midi {
+
+struct RtMidiBackend::Port {
+    RtMidi::Api api;
+    unsigned index;
+    std::string rawName;  // as the API names it
+    std::string shownName; // what the user sees and the configuration keeps
+};
+
+namespace {
+
+constexpr auto kAliveCheckInterval = std::chrono::milliseconds(250);
+
+// The APIs we offer, in list order. On Linux both the ALSA sequencer and JACK.
+std::vector<RtMidi::Api> offeredApis() {
+    std::vector<RtMidi::Api> compiled;
+    RtMidi::getCompiledApi(compiled);
+    std::vector<RtMidi::Api> apis;
+    for (auto api : {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK, RtMidi::MACOSX_CORE,
+                     RtMidi::WINDOWS_MM}) {
+        if (std::find(compiled.begin(), compiled.end(), api) != compiled.end())
+            apis.push_back(api);
+    }
+    return apis;
+}
+
+void errorCallback(RtMidiError::Type type, const std::string& text, void* user) {
+    // Debug warnings are chatter; everything else means the operation failed.
+    if (type == RtMidiError::DEBUG_WARNING) return;
+    static_cast<RtMidiBackend*>(user)->noteError(text);
+}
+
+template <class T> std::unique_ptr<T> makeClient(RtMidi::Api api, const std::string& name,
+                                                 RtMidiBackend* backend) {
+    try {
+        auto client = std::make_unique<T>(api, name);
+        client->setErrorCallback(&errorCallback, backend);
+        return client;
+    } catch (const RtMidiError&) {
+        return nullptr; // no sequencer or server for this API
+    }
+}
+
+std::string shownName(RtMidi::Api api, const std::string& raw) {
+    if (api == RtMidi::UNIX_JACK) return "JACK: " + raw;
+    return withoutClientPortNumbers(raw);
+}
+
+} // namespace
+
+RtMidiBackend::RtMidiBackend(std::string clientName) : clientName_(std::move(clientName)) {
+    silenceJackMessages();
+}
+
+RtMidiBackend::~RtMidiBackend() {
+    closeInput();
+    closeOutput();
+}
+
+void RtMidiBackend::noteError(const std::string& text) {
+    std::lock_guard lock(errorMutex_);
+    if (pendingError_.empty()) pendingError_ = text;
+}
+
+std::string RtMidiBackend::takeError() {
+    std::lock_guard lock(errorMutex_);
+    return std::exchange(pendingError_, std::string());
+}
+
+std::vector<RtMidiBackend::Port> RtMidiBackend::listPorts(bool inputs, bool alsaOnly) {
+    std::vector<Port> ports;
+    for (auto api : offeredApis()) {
+        if (alsaOnly && api != RtMidi::LINUX_ALSA) continue;
+        std::unique_ptr<RtMidi> client;
+        if (inputs)
+            client = makeClient<RtMidiIn>(api, clientName_ + " list", this);
+        else
+            client = makeClient<RtMidiOut>(api, clientName_ + " list", this);
+        if (!client) continue;
+        const unsigned count = client->getPortCount();
+        for (unsigned i = 0; i < count; ++i) {
+            auto raw = client->getPortName(i);
+            // Our own ports are not devices to choose.
+            if (raw.empty() || raw.rfind(clientName_, 0) == 0) continue;
+            ports.push_back(Port{api, i, raw, shownName(api, raw)});
+        }
+    }
+    takeError(); // a missing server is not an error here
+    return ports;
+}
+
+std::vector<std::string> RtMidiBackend::inputNames() {
+    inputs_ = listPorts(true);
+    std::vector<std::string> names;
+    for (const auto& p : inputs_) names.push_back(p.shownName);
+    return names;
+}
+
+std::vector<std::string> RtMidiBackend::outputNames() {
+    outputs_ = listPorts(false);
+    std::vector<std::string> names;
+    for (const auto& p : outputs_) names.push_back(p.shownName);
+    return names;
+}
+
+void RtMidiBackend::openOutput(int id) {
+    closeOutput();
+    takeError();
+    if (id == -1) {
+        // The program's own port: on the ALSA sequencer when there is one, else JACK.
+        for (auto api : offeredApis()) {
+            out_ = makeClient<RtMidiOut>(api, clientName_, this);
+            if (!out_) continue;
+            out_->openVirtualPort(virtualOutputName());
+            if (takeError().empty() && out_->isPortOpen()) {
+                outputIsJack_ = api == RtMidi::UNIX_JACK;
+                if (outputIsJack_) jackWatch_.start();
+                return;
+            }
+            out_.reset();
+        }
+        throw BackendError("No MIDI system is available for the virtual port");
+    }
+    if (id < 0 || id >= static_cast<int>(outputs_.size())) throw BackendError("No such device");
+    const auto chosen = outputs_[static_cast<std::size_t>(id)];
+    // Port numbers shift when devices come and go: find the port again by its name.
+    const auto now = listPorts(false);
+    const auto it = std::find_if(now.begin(), now.end(),
+                                 [&](const Port& p) { return p.shownName == chosen.shownName; });
+    if (it == now.end()) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
+    out_ = makeClient<RtMidiOut>(it->api, clientName_, this);
+    if (!out_) throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
+    out_->openPort(it->index, "out");
+    if (auto error = takeError(); !error.empty() || !out_->isPortOpen()) {
+        out_.reset();
+        throw BackendError(error.empty() ? "Cannot open \"" + chosen.shownName + "\"" : error);
+    }
+    outputIsJack_ = it->api == RtMidi::UNIX_JACK;
+    outputIsAlsaDevice_ = it->api == RtMidi::LINUX_ALSA;
+    outputTarget_ = it->rawName;
+    outputAlsaName_ = it->shownName;
+    if (outputIsJack_) jackWatch_.start();
+}
+
+void RtMidiBackend::closeOutput() {
+    if (out_) {
+        try {
+            out_->closePort();
+        } catch (const RtMidiError&) {
+        }
+    }
+    out_.reset();
+    jackWatch_.stop();
+    outputTarget_.clear();
+    outputIsJack_ = false;
+    outputIsAlsaDevice_ = false;
+    takeError();
+}
+
+void RtMidiBackend::openInput(int id, InputCallback callback) {
+    closeInput();
+    if (id < 0 || id >= static_cast<int>(inputs_.size())) throw BackendError("No such device");
+    const auto chosen = inputs_[static_cast<std::size_t>(id)];
+    const auto now = listPorts(true);
+    const auto it = std::find_if(now.begin(), now.end(),
+                                 [&](const Port& p) { return p.shownName == chosen.shownName; });
+    if (it == now.end()) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
+    in_ = makeClient<RtMidiIn>(it->api, clientName_, this);
+    if (!in_) throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
+    inputCallback_ = std::move(callback);
+    // System messages count too: the handshake waits for any of them.
+    in_->ignoreTypes(false, false, false);
+    in_->setCallback(
+        [](double, std::vector<unsigned char>* message, void* self) {
+            auto* backend = static_cast<RtMidiBackend*>(self);
+            if (message != nullptr && !message->empty() && backend->inputCallback_)
+                backend->inputCallback_(Bytes(message->data(), message->size()));
+        },
+        this);
+    in_->openPort(it->index, "in");
+    if (auto error = takeError(); !error.empty() || !in_->isPortOpen()) {
+        in_.reset();
+        throw BackendError(error.empty() ? "Cannot open \"" + chosen.shownName + "\"" : error);
+    }
+}
+
+void RtMidiBackend::closeInput() {
+    if (in_) {
+        try {
+            in_->cancelCallback();
+            in_->closePort();
+        } catch (const RtMidiError&) {
+        }
+    }
+    in_.reset();
+    inputCallback_ = nullptr;
+}
+
+void RtMidiBackend::checkOutputAlive() {
+    if (outputIsJack_) {
+        if (jackWatch_.serverGone()) throw BackendError("the JACK server has stopped");
+        if (!outputTarget_.empty() && !jackWatch_.portExists(outputTarget_))
+            throw BackendError("the JACK port is gone");
+        return;
+    }
+    if (!outputIsAlsaDevice_) return;
+    // A sequencer port that vanished keeps taking events without complaint; look for it
+    // now and then.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastAliveCheck_ < kAliveCheckInterval) return;
+    lastAliveCheck_ = now;
+    const auto ports = listPorts(false, true);
+    const bool present = std::any_of(ports.begin(), ports.end(), [&](const Port& p) {
+        return p.shownName == outputAlsaName_;
+    });
+    if (!present) throw BackendError("the device is no longer connected");
+}
+
+void RtMidiBackend::send(Bytes message) {
+    if (!out_) throw BackendError("Output not open");
+    checkOutputAlive();
+    takeError();
+    out_->sendMessage(message.data(), message.size());
+    if (auto error = takeError(); !error.empty()) throw BackendError(error);
+}
+
+} // namespace midi

@@ -1,0 +1,17 @@
+#pragma once
+// The MIDI commands with the backend passed in, so tests can run them on memory.
+
+#include "midi/backend.h"
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace tool {
+
+int runPorts(midi::Backend& backend, std::ostream& out);
+int runEncode(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runSend(midi::Backend& backend, std::span<const std::string> args, std::ostream& out,
+            std::ostream& err);
+
+} // namespace tool
