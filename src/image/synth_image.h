@@ -81,10 +81,10 @@ template <int BlockSize, int RowCount> struct EffectState {
     using Block = std::array<Byte, BlockSize>;
 
     int typeIndex = 0;
-    Block current{};                     // bytes in address order, type MSB/LSB first
-    std::array<Block, RowCount> rows{};  // one row per type, edited by the effect editor
+    Block current{};                         // bytes in address order, type MSB/LSB first
+    std::array<Block, RowCount> rows{};      // one row per type, edited by the effect editor
     std::array<Block, RowCount> startRows{}; // copy taken at start-up
-    Block loaded{};                      // what a file carried, kNotInFile where absent
+    Block loaded{};                          // what a file carried, kNotInFile where absent
 };
 
 using ReverbState = EffectState<kReverbBlockSize, kReverbTypeCount - 1>;
@@ -120,7 +120,7 @@ inline constexpr int kVoiceDumpNumberByte = 7;
 inline constexpr int kVoiceCommonSize = 61;
 inline constexpr int kVoiceElementSize = 80;
 inline constexpr int kVoiceNameSize = 10;
-inline constexpr int kVoiceElementSwitchByte = 10; // bit 0..3 = elements 1..4
+inline constexpr int kVoiceElementSwitchByte = 11; // bit 0..3 = elements 1..4
 inline constexpr int kBankVoiceCount = 128;
 inline constexpr int kBankSize = kBankVoiceCount * kVoiceRecordSize; // 48896
 

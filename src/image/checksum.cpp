@@ -1,6 +1,6 @@
-#include "midi/checksum.h"
+#include "image/checksum.h"
 
-namespace midi {
+namespace image {
 
 std::uint8_t yamahaChecksum(std::span<const std::uint8_t> covered) {
     unsigned sum = 0;
@@ -8,4 +8,4 @@ std::uint8_t yamahaChecksum(std::span<const std::uint8_t> covered) {
     return static_cast<std::uint8_t>((128 - (sum & 0x7F)) & 0x7F);
 }
 
-} // namespace midi
+} // namespace image
