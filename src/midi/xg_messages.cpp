@@ -209,7 +209,7 @@ void XgMessages::SendPartTable() {
 }
 
 bool XgMessages::partGroupDiffers(int part) const {
-    const auto& defaults = image::DefaultPartRecord();
+    const auto& defaults = image::kDefaultPartRecord;
     const bool bankOrProgramDiffers = image_.part(part, off::kBankLsb) != defaults[off::kBankLsb] ||
                                       image_.part(part, off::kProgram) != defaults[off::kProgram];
     if (part == image::kDrumPartIndex) {
@@ -258,7 +258,7 @@ void XgMessages::SendPartDefaults(int part, bool send, bool full) {
 
 // ---- effects ------------------------------------------------------------------------------
 
-template <std::size_t A, std::size_t B, int Size>
+template <std::size_t A, std::size_t B, std::size_t Size>
 void XgMessages::sendEffectBlock(Message<A>& dumpA, Message<B>& dumpB,
                                  const std::array<Byte, Size>& block) {
     constexpr std::size_t headCount = Size - image::kEffectTailSize;

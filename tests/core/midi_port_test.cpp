@@ -2,6 +2,7 @@
 #include "midi/memory_backend.h"
 #include "midi/midi_port.h"
 #include "midi/port_dialog_logic.h"
+#include "midi/short_message.h"
 
 #include <gtest/gtest.h>
 

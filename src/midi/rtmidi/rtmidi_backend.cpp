@@ -6,6 +6,13 @@
 #include <RtMidi.h>
 
 #include <algorithm>
+#include <iostream>
+#include <streambuf>
+#include <utility>
+
+#if defined(__linux__)
+#include <alsa/asoundlib.h>
+#endif
 
 namespace midi {
 
@@ -39,9 +46,30 @@ void errorCallback(RtMidiError::Type type, const std::string& text, void* user) 
     static_cast<RtMidiBackend*>(user)->noteError(text);
 }
 
+// Swallows what RtMidi prints while a client is created: its error callback can only be
+// installed afterwards, and a missing sequencer or server is not worth a word.
+class QuietStderr {
+public:
+    QuietStderr() : saved_(std::cerr.rdbuf(&sink_)) {}
+    ~QuietStderr() { std::cerr.rdbuf(saved_); }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+private:
+    struct Sink : std::streambuf {
+        int overflow(int c) override { return c; }
+    } sink_;
+    std::streambuf* saved_;
+};
+
+#if defined(__linux__)
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+#endif
+
 template <class T> std::unique_ptr<T> makeClient(RtMidi::Api api, const std::string& name,
                                                  RtMidiBackend* backend) {
     try {
+        QuietStderr quiet;
         auto client = std::make_unique<T>(api, name);
         client->setErrorCallback(&errorCallback, backend);
         return client;
@@ -59,6 +87,9 @@ std::string shownName(RtMidi::Api api, const std::string& raw) {
 
 RtMidiBackend::RtMidiBackend(std::string clientName) : clientName_(std::move(clientName)) {
     silenceJackMessages();
+#if defined(__linux__)
+    snd_lib_error_set_handler(&quietAlsa);
+#endif
 }
 
 RtMidiBackend::~RtMidiBackend() {
@@ -80,18 +111,20 @@ std::vector<RtMidiBackend::Port> RtMidiBackend::listPorts(bool inputs, bool alsa
     std::vector<Port> ports;
     for (auto api : offeredApis()) {
         if (alsaOnly && api != RtMidi::LINUX_ALSA) continue;
-        std::unique_ptr<RtMidi> client;
-        if (inputs)
-            client = makeClient<RtMidiIn>(api, clientName_ + " list", this);
-        else
-            client = makeClient<RtMidiOut>(api, clientName_ + " list", this);
-        if (!client) continue;
-        const unsigned count = client->getPortCount();
-        for (unsigned i = 0; i < count; ++i) {
-            auto raw = client->getPortName(i);
-            // Our own ports are not devices to choose.
-            if (raw.empty() || raw.rfind(clientName_, 0) == 0) continue;
-            ports.push_back(Port{api, i, raw, shownName(api, raw)});
+        auto collect = [&](auto& client) {
+            const unsigned count = client.getPortCount();
+            for (unsigned i = 0; i < count; ++i) {
+                auto raw = client.getPortName(i);
+                // Our own ports are not devices to choose.
+                if (raw.empty() || raw.rfind(clientName_, 0) == 0) continue;
+                ports.push_back(Port{api, i, raw, shownName(api, raw)});
+            }
+        };
+        if (inputs) {
+            if (auto client = makeClient<RtMidiIn>(api, clientName_ + " list", this))
+                collect(*client);
+        } else if (auto client = makeClient<RtMidiOut>(api, clientName_ + " list", this)) {
+            collect(*client);
         }
     }
     takeError(); // a missing server is not an error here
@@ -121,7 +154,8 @@ void RtMidiBackend::openOutput(int id) {
             out_ = makeClient<RtMidiOut>(api, clientName_, this);
             if (!out_) continue;
             out_->openVirtualPort(virtualOutputName());
-            if (takeError().empty() && out_->isPortOpen()) {
+            // RtMidi does not count a virtual port as "open"; no error is what tells.
+            if (takeError().empty()) {
                 outputIsJack_ = api == RtMidi::UNIX_JACK;
                 if (outputIsJack_) jackWatch_.start();
                 return;

@@ -1,0 +1,160 @@
+// Sends through the real backend to a peer client over a running JACK server (the test
+// script starts one with the dummy driver). Skipped when no server runs.
+
+#include "image/image_init.h"
+#include "image/voice_dump.h"
+#include "midi/clock.h"
+#include "midi/midi_port.h"
+#include "midi/rtmidi/rtmidi_backend.h"
+
+#include <RtMidi.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Msg = std::vector<std::uint8_t>;
+using namespace std::chrono_literals;
+
+struct Received {
+    std::mutex mutex;
+    std::vector<Msg> messages;
+
+    static void callback(double, std::vector<unsigned char>* m, void* self) {
+        auto* r = static_cast<Received*>(self);
+        std::lock_guard lock(r->mutex);
+        r->messages.emplace_back(m->begin(), m->end());
+    }
+    std::vector<Msg> waitFor(std::size_t count) {
+        for (int i = 0; i < 300; ++i) {
+            {
+                std::lock_guard lock(mutex);
+                if (messages.size() >= count) return messages;
+            }
+            std::this_thread::sleep_for(10ms);
+        }
+        std::lock_guard lock(mutex);
+        return messages;
+    }
+};
+
+// Any error while the peer is set up means there is no server to talk to.
+void noteFailure(RtMidiError::Type type, const std::string&, void* failed) {
+    if (type != RtMidiError::DEBUG_WARNING) *static_cast<bool*>(failed) = true;
+}
+
+std::unique_ptr<RtMidiIn> peerInput(Received& received) {
+    try {
+        auto in = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, "Peer");
+        bool failed = false;
+        in->setErrorCallback(&noteFailure, &failed);
+        in->ignoreTypes(false, false, false);
+        in->setCallback(&Received::callback, &received);
+        in->openVirtualPort("peer in");
+        in->setErrorCallback(nullptr, nullptr);
+        if (failed) return nullptr;
+        return in;
+    } catch (const RtMidiError&) {
+        return nullptr;
+    }
+}
+
+int lineOf(const std::vector<std::string>& lines, const std::string& name) {
+    const auto it = std::find(lines.begin(), lines.end(), name);
+    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
+}
+
+TEST(JackRoundTrip, VoiceDumpAndNoteArriveWhole) {
+    Received received;
+    auto peer = peerInput(received);
+    if (!peer) GTEST_SKIP() << "no JACK server runs";
+
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock);
+    port.FillDeviceLists();
+    const int line = lineOf(port.outputLines(), "JACK: Peer:peer in");
+    ASSERT_GE(line, 2) << "the peer's port is not listed";
+    port.OpenMidiOut(midi::MidiPort::outputIdOfLine(line));
+
+    auto image = std::make_unique<image::SynthImage>();
+    image::initialiseImage(*image);
+    const auto dump = image::makeVoiceDump(image->bank[0], 5, 0);
+    port.SendLong(dump);
+    port.SendShort(0x90, 60, 100);
+
+    const auto messages = received.waitFor(2);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], Msg(dump.begin(), dump.end()));
+    EXPECT_EQ(messages[1], (Msg{0x90, 60, 100}));
+}
+
+TEST(JackRoundTrip, InputFromAPeerReachesTheHandler) {
+    std::unique_ptr<RtMidiOut> peer;
+    try {
+        peer = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "Peer");
+        bool failed = false;
+        peer->setErrorCallback(&noteFailure, &failed);
+        peer->openVirtualPort("peer out");
+        peer->setErrorCallback(nullptr, nullptr);
+        if (failed) peer.reset();
+    } catch (const RtMidiError&) {
+        peer.reset();
+    }
+    if (!peer) GTEST_SKIP() << "no JACK server runs";
+
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock);
+    port.FillDeviceLists();
+    const int line = lineOf(port.inputLines(), "JACK: Peer:peer out");
+    ASSERT_GE(line, 1);
+    std::mutex mutex;
+    std::vector<Msg> got;
+    port.setInputHandler([&](midi::Bytes m) {
+        std::lock_guard lock(mutex);
+        got.emplace_back(m.begin(), m.end());
+    });
+    port.OpenMidiIn(midi::MidiPort::inputIdOfLine(line));
+    const std::vector<unsigned char> note{0x91, 64, 90};
+    for (int i = 0; i < 300; ++i) {
+        if (i % 50 == 0) peer->sendMessage(&note);
+        std::this_thread::sleep_for(10ms);
+        std::lock_guard lock(mutex);
+        if (!got.empty()) break;
+    }
+    std::lock_guard lock(mutex);
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(got[0], (Msg{0x91, 64, 90}));
+}
+
+TEST(JackRoundTrip, APeerThatGoesAwayIsReportedOnce) {
+    Received received;
+    auto peer = peerInput(received);
+    if (!peer) GTEST_SKIP() << "no JACK server runs";
+
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock);
+    port.FillDeviceLists();
+    const int line = lineOf(port.outputLines(), "JACK: Peer:peer in");
+    ASSERT_GE(line, 2);
+    port.OpenMidiOut(midi::MidiPort::outputIdOfLine(line));
+    int reports = 0;
+    port.setOutputLostHandler([&](const std::string&) { ++reports; });
+
+    peer.reset(); // the device disappears
+    std::this_thread::sleep_for(50ms);
+    port.SendShort(0x90, 60, 100);
+    port.SendShort(0x80, 60, 0);
+    EXPECT_EQ(reports, 1);
+    EXPECT_FALSE(port.outputOpen());
+}
+
+} // namespace
