@@ -1,0 +1,66 @@
+#pragma once
+// The XG editor surface: the 16 part strips and the current part's page painted onto one
+// 792 x 554 image, with its own hit testing and dragging. The window (TFXg) only forwards
+// mouse and key events in surface coordinates and shows the image.
+
+#include "editor/surface_host.h"
+#include "image/synth_image.h"
+#include "midi/midi_port.h"
+#include "midi/xg_messages.h"
+
+#include <QImage>
+
+#include <memory>
+
+namespace editor {
+
+inline constexpr int kSurfaceWidth = 792;
+inline constexpr int kSurfaceHeight = 554;
+
+// Presses, moves and releases that no control of the part editor claims go here. The
+// effect editor implements it; until it exists nobody listens.
+class EffectHook {
+public:
+    virtual ~EffectHook() = default;
+    virtual void press(MouseButton button, Modifiers modifiers, int x, int y) = 0;
+    virtual void move(Modifiers modifiers, int x, int y) = 0;
+    virtual void release(MouseButton button, Modifiers modifiers, int x, int y) = 0;
+};
+
+class PartEditor {
+public:
+    PartEditor(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
+               SurfaceHost& host);
+    ~PartEditor();
+    PartEditor(const PartEditor&) = delete;
+    PartEditor& operator=(const PartEditor&) = delete;
+
+    // The painted surface, kSurfaceWidth x kSurfaceHeight, Format_RGB32.
+    const QImage& image() const;
+
+    // First show: builds the hit tables and paints everything from the image.
+    void show();
+    // Repaints everything from the image (after a load or a reset).
+    void redrawAll();
+
+    // `Ig2MouseDown`, `Ig2MouseMove`, `Ig2MouseUp` in surface coordinates.
+    void Ig2MouseDown(MouseButton button, Modifiers modifiers, int x, int y);
+    void Ig2MouseMove(Modifiers modifiers, int x, int y);
+    void Ig2MouseUp(MouseButton button, Modifiers modifiers, int x, int y);
+    // `FormKeyDown` for the four arrow keys; other keys never reach the surface.
+    void FormKeyDown(ArrowKey key);
+    // A click in one of the surface's pop-up lists (see SurfaceHost::showPopupList).
+    void popupListClicked(int list, int item, bool doubleClick);
+    // The right mouse button pressed on a pop-up list.
+    void popupListRightPressed(int list, int item);
+
+    void setEffectHook(EffectHook* hook);
+    int currentPart() const;
+    bool dragging() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace editor
