@@ -82,6 +82,14 @@ const IniFile::Section* IniFile::findSection(std::string_view name) const {
 
 IniFile::Section& IniFile::sectionFor(std::string_view name) {
     if (const auto* found = findSection(name)) return const_cast<Section&>(*found);
+    // A new section is set off from the one before by a blank line.
+    if (!sections_.empty()) {
+        auto& last = sections_.back();
+        const bool blankEnd =
+            !last.lines.empty() && last.lines.back().key.empty() && last.lines.back().raw.empty();
+        if (!blankEnd && !(last.name.empty() && last.lines.empty()))
+            last.lines.push_back({{}, {}, {}});
+    }
     sections_.push_back({std::string(name), {}});
     return sections_.back();
 }
@@ -124,10 +132,7 @@ void IniFile::removeKey(std::string_view section, std::string_view key) {
 std::string IniFile::text() const {
     std::string out;
     for (const auto& section : sections_) {
-        if (!section.name.empty()) {
-            if (!out.empty() && !out.ends_with("\n\n")) out += '\n';
-            out += '[' + section.name + "]\n";
-        }
+        if (!section.name.empty()) out += '[' + section.name + "]\n";
         for (const auto& line : section.lines) {
             out += line.key.empty() ? line.raw : line.key + '=' + line.value;
             out += '\n';
