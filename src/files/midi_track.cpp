@@ -7,51 +7,6 @@
 
 namespace files {
 
-namespace {
-
-void put32(std::uint8_t* p, std::uint32_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-    p[2] = static_cast<std::uint8_t>(v >> 16);
-    p[3] = static_cast<std::uint8_t>(v >> 24);
-}
-
-std::uint32_t get32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-} // namespace
-
-void encodeRecord(std::uint8_t* record, const MidiEvent& e) {
-    put32(record, e.time);
-    record[4] = static_cast<std::uint8_t>(e.length);
-    record[5] = static_cast<std::uint8_t>(e.length >> 8);
-    record[6] = e.status;
-    if (isChannelStatus(e.status)) {
-        record[7] = e.data1;
-        record[8] = e.data2;
-        record[9] = 0;
-        record[10] = 0;
-    } else {
-        put32(record + 7, e.block);
-    }
-}
-
-MidiEvent decodeRecord(const std::uint8_t* record) {
-    MidiEvent e;
-    e.time = get32(record);
-    e.length = static_cast<std::uint16_t>(record[4] | record[5] << 8);
-    e.status = record[6];
-    if (isChannelStatus(e.status)) {
-        e.data1 = record[7];
-        e.data2 = record[8];
-    } else {
-        e.block = get32(record + 7);
-    }
-    return e;
-}
-
 TxMidiTrack::TxMidiTrack() : events_(capacity) {}
 
 MidiEvent TxMidiTrack::event(std::size_t i) const {
@@ -78,11 +33,6 @@ std::uint32_t TxMidiTrack::appendBlock(std::span<const std::uint8_t> head,
     blocks_.insert(blocks_.end(), head.begin(), head.end());
     blocks_.insert(blocks_.end(), rest.begin(), rest.end());
     return offset;
-}
-
-void TxMidiTrack::noteChannel(std::uint8_t status, std::uint8_t data1) {
-    if (!firstChannel_) firstChannel_ = status & 0x0F;
-    if (!firstProgram_ && (status & 0xF0) == 0xC0) firstProgram_ = data1;
 }
 
 void TxMidiTrack::appendChannel(std::uint32_t time, std::uint8_t status, std::uint8_t data1,

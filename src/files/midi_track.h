@@ -77,7 +77,10 @@ class TxMidiTrack {
     std::uint8_t* appendRecord(); // count += 1; size := count x 11
     std::uint32_t appendBlock(std::span<const std::uint8_t> head,
                               std::span<const std::uint8_t> rest);
-    void noteChannel(std::uint8_t status, std::uint8_t data1);
+    void noteChannel(std::uint8_t status, std::uint8_t data1) {
+        if (!firstChannel_) firstChannel_ = status & 0x0F;
+        if (!firstProgram_ && (status & 0xF0) == 0xC0) firstProgram_ = data1;
+    }
 
     TxVirtualMemory events_;
     std::size_t count_ = 0;
@@ -87,9 +90,51 @@ class TxMidiTrack {
     std::optional<std::uint8_t> firstChannel_;
 };
 
+namespace detail {
+
+inline void put32(std::uint8_t* p, std::uint32_t v) {
+    p[0] = static_cast<std::uint8_t>(v);
+    p[1] = static_cast<std::uint8_t>(v >> 8);
+    p[2] = static_cast<std::uint8_t>(v >> 16);
+    p[3] = static_cast<std::uint8_t>(v >> 24);
+}
+
+inline std::uint32_t get32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+} // namespace detail
+
 // The record layout: time (4, little-endian), block length (2), status (1), then the two
 // data bytes of a channel message or the 4-byte block offset.
-void encodeRecord(std::uint8_t* record, const MidiEvent& e);
-MidiEvent decodeRecord(const std::uint8_t* record);
+inline void encodeRecord(std::uint8_t* record, const MidiEvent& e) {
+    detail::put32(record, e.time);
+    record[4] = static_cast<std::uint8_t>(e.length);
+    record[5] = static_cast<std::uint8_t>(e.length >> 8);
+    record[6] = e.status;
+    if (isChannelStatus(e.status)) {
+        record[7] = e.data1;
+        record[8] = e.data2;
+        record[9] = 0;
+        record[10] = 0;
+    } else {
+        detail::put32(record + 7, e.block);
+    }
+}
+
+inline MidiEvent decodeRecord(const std::uint8_t* record) {
+    MidiEvent e;
+    e.time = detail::get32(record);
+    e.length = static_cast<std::uint16_t>(record[4] | record[5] << 8);
+    e.status = record[6];
+    if (isChannelStatus(e.status)) {
+        e.data1 = record[7];
+        e.data2 = record[8];
+    } else {
+        e.block = detail::get32(record + 7);
+    }
+    return e;
+}
 
 } // namespace files
