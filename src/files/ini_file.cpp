@@ -41,7 +41,6 @@ std::optional<int> parseProfileInt(std::string_view text) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
-    ini.sections_.push_back({});
     while (!text.empty()) {
         const auto newline = text.find('\n');
         const std::string_view raw = text.substr(0, newline);
@@ -74,8 +73,8 @@ IniFile IniFile::load(const std::filesystem::path& path) {
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view name) const {
-    for (const auto& section : sections_) {
-        if (!section.name.empty() && sameName(section.name, name)) return &section;
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        if (sameName(sections_[i].name, name)) return &sections_[i];
     }
     return nullptr;
 }
@@ -87,7 +86,7 @@ IniFile::Section& IniFile::sectionFor(std::string_view name) {
         auto& last = sections_.back();
         const bool blankEnd =
             !last.lines.empty() && last.lines.back().key.empty() && last.lines.back().raw.empty();
-        if (!blankEnd && !(last.name.empty() && last.lines.empty()))
+        if (!blankEnd && !(sections_.size() == 1 && last.lines.empty()))
             last.lines.push_back({{}, {}, {}});
     }
     sections_.push_back({std::string(name), {}});
@@ -131,8 +130,9 @@ void IniFile::removeKey(std::string_view section, std::string_view key) {
 
 std::string IniFile::text() const {
     std::string out;
-    for (const auto& section : sections_) {
-        if (!section.name.empty()) out += '[' + section.name + "]\n";
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        const Section& section = sections_[i];
+        if (i > 0) out += '[' + section.name + "]\n";
         for (const auto& line : section.lines) {
             out += line.key.empty() ? line.raw : line.key + '=' + line.value;
             out += '\n';

@@ -35,14 +35,15 @@ class IniFile {
         std::string raw;
     };
     struct Section {
-        std::string name; // empty for lines before the first header
+        std::string name;
         std::vector<Line> lines;
     };
 
     const Section* findSection(std::string_view name) const;
     Section& sectionFor(std::string_view name);
 
-    std::vector<Section> sections_;
+    // The first section holds the lines before the first header and has no header itself.
+    std::vector<Section> sections_{Section{}};
 };
 
 // Integers as profile files hold them: optional sign and decimal digits, surrounded by

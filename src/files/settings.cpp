@@ -7,6 +7,7 @@ namespace files {
 namespace {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 void readKey(const IniFile& ini, const SettingKey& k, Settings& s) {
     const auto stored = ini.value(k.section, k.key);

@@ -61,3 +61,13 @@ TEST(IniFile, SaveReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_FALSE(IniFile::load(dir / "missing.ini").value("A", "x"));
     std::filesystem::remove_all(dir);
 }
+
+TEST(IniFile, AnEmptySectionNameKeepsItsHeader) {
+    auto ini = IniFile::parse("[Port]\nOut=A\n[]\nIn=B\n");
+    EXPECT_FALSE(ini.value("Port", "In"));
+    EXPECT_EQ(ini.value("", "In"), "B");
+    ini.setValue("Synth", "Timeout", "10");
+    const auto again = IniFile::parse(ini.text());
+    EXPECT_FALSE(again.value("Port", "In"));
+    EXPECT_EQ(again.value("", "In"), "B");
+}
