@@ -1,6 +1,7 @@
 // Reading and writing a 1 MB set-like MIDI file: mostly channel events, with system-exclusive
 // parameter changes in between.
 
+#include "allocation_counter.h"
 #include "files/midi_data.h"
 
 #include <benchmark/benchmark.h>
@@ -34,10 +35,16 @@ const std::vector<std::uint8_t>& megabyteFile() {
 void readMidiFile(benchmark::State& state) {
     const auto& bytes = megabyteFile();
     files::TxMidiData data;
+    long allocationsPerRead = 0;
     for (auto _ : state) {
+        const long before = benchutil::allocationCount();
         data.readBytes(bytes);
+        allocationsPerRead = benchutil::allocationCount() - before;
         benchmark::DoNotOptimize(data.eventCount());
     }
+    state.counters["allocations"] = static_cast<double>(allocationsPerRead);
+    state.counters["tracks"] = static_cast<double>(data.trackCount());
+    state.counters["events"] = static_cast<double>(data.eventCount());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
     state.counters["file_bytes"] = static_cast<double>(bytes.size());
 }

@@ -21,7 +21,7 @@ struct SpecialEvent {
     std::size_t index = 0; // position in the track
     std::uint32_t time = 0;
     std::uint8_t status = 0;
-    std::span<const std::uint8_t> block;
+    std::span<const std::uint8_t> block; // valid during the call only
 };
 using SpecialEventListener = std::function<void(const SpecialEvent&)>;
 
@@ -65,7 +65,7 @@ class TxMidiData {
     void setHeaderExtra(std::vector<std::uint8_t> extra) { headerExtra_ = std::move(extra); }
 
     // The track count written to the header is always the number of tracks held, so a
-    // saved file can be read back.
+    // saved file can be read back: a writer sets it by adding its tracks.
     std::size_t trackCount() const { return tracks_.size(); }
     TxMidiTrack& Track(std::size_t i);
     const TxMidiTrack& Track(std::size_t i) const;

@@ -55,8 +55,8 @@ void TxMidiTrack::appendSysEx(std::uint32_t time, std::uint8_t status,
     MidiEvent e;
     e.time = time;
     e.status = status;
-    e.length = static_cast<std::uint16_t>(data.size() <= maxBlockLength ? data.size() : 0);
-    e.block = appendBlock({}, data);
+    e.block = appendBlock({}, data); // checks the length
+    e.length = static_cast<std::uint16_t>(data.size());
     encodeRecord(appendRecord(), e);
 }
 

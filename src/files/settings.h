@@ -79,7 +79,8 @@ inline constexpr std::string_view historySection = "History";
 inline constexpr std::size_t historyLength = 4;
 
 // Missing file, section or key, a value that is not a number and a number out of range
-// all read as the default.
+// all read as the default. In and Out are read too, for display; the port dialog keeps its
+// own copy through IniPortNameStore.
 Settings LoadSettings(const std::filesystem::path& iniFile);
 // Writes every key but In and Out, keeping every other line of the file. History key k is
 // written only when the list has k entries; older ones beyond the list are removed.

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace files {
 
@@ -14,8 +15,15 @@ class TxVirtualMemory {
 
     explicit TxVirtualMemory(std::size_t capacity, std::size_t initialSize = 0);
 
-    TxVirtualMemory(TxVirtualMemory&&) noexcept = default;
-    TxVirtualMemory& operator=(TxVirtualMemory&&) noexcept = default;
+    // A moved-from store is empty (size 0), never a size without bytes.
+    TxVirtualMemory(TxVirtualMemory&& other) noexcept { *this = std::move(other); }
+    TxVirtualMemory& operator=(TxVirtualMemory&& other) noexcept {
+        bytes_ = std::move(other.bytes_);
+        size_ = std::exchange(other.size_, 0);
+        committed_ = std::exchange(other.committed_, 0);
+        capacity_ = other.capacity_;
+        return *this;
+    }
 
     // Makes exactly n bytes usable; the first min(old size, n) bytes keep their contents.
     // Throws EVirtualMemory("Size exceeds capacity") when n is above the capacity.

@@ -39,3 +39,12 @@ TEST(VirtualMemory, NeverHoldsMoreThanTheCapacityRoundedToAPage) {
     memory.SetSize(memory.capacity());
     EXPECT_EQ(memory.committed(), 3 * TxVirtualMemory::pageSize);
 }
+
+TEST(VirtualMemory, AMovedFromStoreIsEmpty) {
+    TxVirtualMemory memory(100, 50);
+    TxVirtualMemory moved(std::move(memory));
+    EXPECT_EQ(moved.size(), 50u);
+    EXPECT_EQ(memory.size(), 0u); // NOLINT(bugprone-use-after-move): the state is specified
+    memory.SetSize(10);
+    EXPECT_EQ(memory.size(), 10u);
+}
