@@ -6,9 +6,11 @@
 
 namespace {
 std::atomic<long> allocations{0};
-} // namespace
+}
 
-long allocationCount() { return allocations.load(std::memory_order_relaxed); }
+long benchutil::allocationCount() {
+    return allocations.load(std::memory_order_relaxed);
+}
 
 // GCC pairs malloc/free against new/delete by name and cannot see that these replace them.
 #pragma GCC diagnostic push
@@ -18,6 +20,10 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 #pragma GCC diagnostic pop

@@ -1,5 +1,6 @@
 #pragma once
-// Counts the allocations of the whole benchmark program, so a benchmark can report how
-// many of them one operation makes.
+// Heap allocations made by the benchmark program so far (it replaces operator new).
 
+namespace benchutil {
 long allocationCount();
+}

@@ -53,12 +53,12 @@ struct Rig {
 void BM_SendPartParam(benchmark::State& state) {
     Rig rig;
     int value = 0;
-    const long before = allocationCount();
+    const long before = benchutil::allocationCount();
     for (auto _ : state) {
         rig.xg.SendPartParam(2, 2 * 104 + 11, static_cast<std::uint8_t>(value++ & 0x7F));
     }
     state.counters["allocs_per_send"] =
-        benchmark::Counter(static_cast<double>(allocationCount() - before),
+        benchmark::Counter(static_cast<double>(benchutil::allocationCount() - before),
                            benchmark::Counter::kAvgIterations);
     benchmark::DoNotOptimize(rig.backend.bytes);
 }
@@ -70,10 +70,10 @@ void BM_SendPartTableFullyChanged(benchmark::State& state) {
     for (int p = 0; p < image::kPartCount; ++p)
         for (int o = 0; o < image::kPartRecordSize; ++o)
             rig.image->part(p, o) = static_cast<std::uint8_t>(image::ExpectedPartValue(p, o) ^ 1);
-    const long before = allocationCount();
+    const long before = benchutil::allocationCount();
     for (auto _ : state) rig.xg.SendPartTable();
     state.counters["allocs_per_table"] =
-        benchmark::Counter(static_cast<double>(allocationCount() - before),
+        benchmark::Counter(static_cast<double>(benchutil::allocationCount() - before),
                            benchmark::Counter::kAvgIterations);
     state.counters["bytes_per_table"] = benchmark::Counter(
         static_cast<double>(rig.backend.bytes), benchmark::Counter::kAvgIterations);

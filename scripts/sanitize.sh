@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the core, its tests and (with clang) the fuzzers with AddressSanitizer and UBSan
+# into build-asan/, runs the core tests and fuzzes the file readers for a bounded time.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${SANITIZE_BUILD_DIR:-$root/build-asan}
+fuzz_seconds=${FUZZ_SECONDS:-20}
+
+cxx=g++
+if command -v clang++ >/dev/null 2>&1; then cxx=clang++; fi
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
+        -DXGORVO_SANITIZE=ON -DXGORVO_GUI=OFF -DXGORVO_BENCH=OFF >/dev/null
+fi
+
+jobs=$(nproc)
+if [ "$jobs" -gt 2 ]; then jobs=2; fi
+fuzzers=()
+if grep -q 'CMAKE_CXX_COMPILER_ID:.*Clang' "$build/CMakeCache.txt" 2>/dev/null ||
+    grep -q '^CMAKE_CXX_COMPILER:.*clang' "$build/CMakeCache.txt"; then
+    fuzzers=(midi_reader_fuzz ini_file_fuzz)
+fi
+cmake --build "$build" --parallel "$jobs" --target core_tests xg-orvo-tool "${fuzzers[@]}"
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+echo "== core tests under AddressSanitizer and UBSan"
+"$build/tests/core_tests" --gtest_brief=1
+
+# Each fuzzer starts from the committed seeds; new inputs go to a corpus in the build tree.
+fuzz() {
+    local name=$1 seeds=$2
+    local corpus="$build/fuzz-corpus/$name"
+    mkdir -p "$corpus"
+    local log="$build/fuzz-$name.log"
+    echo "== $name for ${fuzz_seconds} s"
+    if "$build/tests/fuzz/$name" -max_total_time="$fuzz_seconds" -max_len=8192 -artifact_prefix="$build/" \
+        "$corpus" "$seeds" >"$log" 2>&1; then
+        tail -n 1 "$log"
+    else
+        cat "$log"
+        echo "$name found a failing input; see $log"
+        return 1
+    fi
+}
+if ((${#fuzzers[@]})); then
+    fuzz midi_reader_fuzz "$root/tests/data/midi_seeds"
+    fuzz ini_file_fuzz "$root/tests/data/ini_seeds"
+else
+    echo "== no clang: the malformed-file mutations of core_tests stood in for the fuzzers"
+fi

@@ -1,0 +1,130 @@
+#include "commands.h"
+
+#include "core/smf_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using testsmf::append;
+using testsmf::Bytes;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Result run(std::string_view name, std::vector<std::string> args) {
+    for (const auto& command : tool::fileCommands()) {
+        if (command.name != name) continue;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = command.run(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    ADD_FAILURE() << "no command " << name;
+    return {};
+}
+
+class FileCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("xgorvo_cmd_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string writeFile(const std::string& name, const Bytes& bytes) const {
+        const auto path = dir_ / name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+Bytes setFile() {
+    Bytes events{0x00, 0xFF, 0x03, 0x06, 'M', 'y', ' ', 'S', 'e', 't'};
+    append(events, {0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
+    append(events, {0x81, 0x48, 0xC1, 0x05});
+    append(events, {0x00, 0xB1, 0x07, 0x64, 0x00, 0x0A, 0x40});
+    append(events, {0x00, 0xE1, 0x00, 0x40});
+    append(events, {0x00, 0xFF, 0x2F, 0x00});
+    return testsmf::file(events);
+}
+
+} // namespace
+
+TEST_F(FileCommands, CheckSummarisesAGoodFile) {
+    const auto r = run("check", {writeFile("a.XGS", setFile())});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "ok: format 1, 1 tracks, division 180, 7 events\n");
+}
+
+TEST_F(FileCommands, CheckPrintsTheErrorTextAlone) {
+    const auto r = run("check", {writeFile("b.XGS", testsmf::file({0x00, 0x3C, 0x40}))});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Running Status Error\n");
+    EXPECT_EQ(run("check", {}).status, 2);
+}
+
+TEST_F(FileCommands, DumpListsEveryEvent) {
+    const auto r = run("dump", {writeFile("a.XGS", setFile())});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "1 0 Meta TrackName \"My Set\"\n"
+                     "1 0 SysEx F0 43 10 4C 00 00 7E 00 F7\n"
+                     "1 200 ProgramChange ch=2 program=5\n"
+                     "1 200 ControlChange ch=2 ctrl=7 value=100\n"
+                     "1 200 ControlChange ch=2 ctrl=10 value=64\n"
+                     "1 200 PitchBend ch=2 value=8192\n"
+                     "1 200 Meta EndOfTrack\n");
+}
+
+TEST_F(FileCommands, RewriteWritesTheSameEventsBack) {
+    const auto in = writeFile("in.XGS", setFile());
+    const auto out = (dir_ / "out.XGS").string();
+    EXPECT_EQ(run("rewrite", {in, out}).status, 0);
+    EXPECT_EQ(run("dump", {out}).out, run("dump", {in}).out);
+    EXPECT_EQ(run("rewrite", {writeFile("bad", {'M', 'T'}), out}).err, "Invalid MIDI File ID\n");
+}
+
+TEST_F(FileCommands, ConfigPrintsEverySettingInFileOrder) {
+    std::ofstream(dir_ / "XG-Orvo.INI") << "[Synth]\nTimeout=3\n[History]\n1=/s/a.XGS\n";
+    const auto r = run("config", {"--base-dir", dir_.string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Port/In=X\nPort/Out=X\nPort/Device=0\nPort/Thru=1\nSynth/Type=0\n"
+                          "Synth/Timeout=3\n",
+                          0),
+              0u);
+    EXPECT_NE(r.out.find("\nSynth/Multi Parameter Chg=1\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nHelp/Language=1\nHistory/1=/s/a.XGS\n"), std::string::npos);
+    EXPECT_EQ(run("config", {"--base-dir"}).status, 2);
+}
+
+TEST_F(FileCommands, TheProgramReportsFormatErrorsOnStandardError) {
+    const auto bad =
+        writeFile("bad.XGS", testsmf::file({0x00, 0xF0, 0x01, 0x43, 0x00, 0x90, 0x3C, 0x40}));
+    const auto errFile = (dir_ / "err.txt").string();
+    const std::string command =
+        std::string(XGORVO_TOOL_PATH) + " check '" + bad + "' 2>'" + errFile + "' >/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_NE(status, -1);
+    EXPECT_NE(status, 0);
+    std::ifstream in(errFile);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "Sysex Error");
+}
