@@ -29,6 +29,7 @@ const Families& registeredFamilies() {
     static const Families families = [] {
         initialiseAssetResources();
         Families registered;
+        registerFont(":/fonts/DejaVuSans.ttf", "DejaVu Sans");
         registered.small = registerFont(":/fonts/DejaVuSansCondensed.ttf", "DejaVu Sans");
         registered.sans = registerFont(":/fonts/LiberationSans-Regular.ttf", "Liberation Sans");
         registerFont(":/fonts/LiberationSans-Bold.ttf", "Liberation Sans");
@@ -40,7 +41,10 @@ const Families& registeredFamilies() {
 QFont makeFont(FontFace face, int pixelHeight, int weight) {
     const Families& families = registeredFamilies();
     QFont font(face == FontFace::Small ? families.small : families.sans);
-    if (face == FontFace::Small) font.setStyleName(QStringLiteral("Condensed"));
+    // The condensed cut keeps captions narrow; at 7 pixels its hinting drops the minus
+    // sign, so the smallest size uses the normal width.
+    if (face == FontFace::Small && pixelHeight >= 8) font.setStyleName(QStringLiteral("Condensed"));
+    if (face == FontFace::Small && pixelHeight < 8) font.setStyleName(QStringLiteral("Book"));
     font.setPixelSize(std::max(pixelHeight, 1));
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
