@@ -4,6 +4,7 @@
 #include "image/synth_image.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace draw {
 
