@@ -17,22 +17,30 @@ namespace {
 struct Families {
     QString small;
     QString sans;
+    bool allRegistered = true;
 };
 
-QString registerFont(const char* resourcePath, const char* fallbackFamily) {
+// A font that cannot be registered leaves its family name to the system's font matching.
+QString registerFont(Families& families, const char* resourcePath, const char* fallbackFamily) {
     const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(resourcePath));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QString::fromLatin1(fallbackFamily) : families.first();
+    const QStringList registered = QFontDatabase::applicationFontFamilies(id);
+    if (registered.isEmpty()) {
+        families.allRegistered = false;
+        return QString::fromLatin1(fallbackFamily);
+    }
+    return registered.first();
 }
 
 const Families& registeredFamilies() {
     static const Families families = [] {
         initialiseAssetResources();
         Families registered;
-        registerFont(":/fonts/DejaVuSans.ttf", "DejaVu Sans");
-        registered.small = registerFont(":/fonts/DejaVuSansCondensed.ttf", "DejaVu Sans");
-        registered.sans = registerFont(":/fonts/LiberationSans-Regular.ttf", "Liberation Sans");
-        registerFont(":/fonts/LiberationSans-Bold.ttf", "Liberation Sans");
+        registerFont(registered, ":/fonts/DejaVuSans.ttf", "DejaVu Sans");
+        registered.small =
+            registerFont(registered, ":/fonts/DejaVuSansCondensed.ttf", "DejaVu Sans");
+        registered.sans =
+            registerFont(registered, ":/fonts/LiberationSans-Regular.ttf", "Liberation Sans");
+        registerFont(registered, ":/fonts/LiberationSans-Bold.ttf", "Liberation Sans");
         return registered;
     }();
     return families;
@@ -76,6 +84,10 @@ const CommonFonts& commonFonts() {
 
 void initialiseToolkit() {
     registeredFamilies();
+}
+
+bool toolkitFontsRegistered() {
+    return registeredFamilies().allRegistered;
 }
 
 QString smallFontFamily() {

@@ -20,6 +20,9 @@ void initialiseToolkit();
 // drawn without antialiasing and with full hinting.
 QFont toolkitFont(FontFace face, int height, int weight = 400);
 
+// Whether every compiled-in font file could be registered.
+bool toolkitFontsRegistered();
+
 // The family names the compiled-in fonts registered under.
 QString smallFontFamily();
 QString sansFontFamily();

@@ -72,6 +72,10 @@ void DrawKnobUnit(Canvas& canvas, int x, int y, const QString& caption, KnobWidt
     CaptionText(canvas, x + unit.captionOffset, y + 35, ColBlack, caption);
 }
 
+int knobUnitPotOffset(KnobWidth width) {
+    return unitGeometry(width).potOffset;
+}
+
 void DrawNamedValue(Canvas& canvas, int x, int y, int width, const QString& name, int value,
                     Colour colour) {
     if (width < 3) return;

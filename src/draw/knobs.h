@@ -22,9 +22,11 @@ void DrawKnobPointer(Canvas& canvas, int x, int y, int value, bool active);
 void DrawKnob(Canvas& canvas, int x, int y, int value, bool active);
 
 enum class KnobWidth { Wide, Normal, Narrow, Narrowest };
-// A value box above a knob with a centred caption under it.
+// A value box above a knob with a centred caption under it. The knob is placed at
+// (x + knobUnitPotOffset(width), y + 13); its pointer goes there too.
 void DrawKnobUnit(Canvas& canvas, int x, int y, const QString& caption,
                   KnobWidth width = KnobWidth::Normal);
+int knobUnitPotOffset(KnobWidth width);
 
 // One line over the title-strip texture: name left, value right, both in colour; covers
 // (width - 2) x 11 pixels at (x, y).

@@ -38,6 +38,7 @@ TEST(ValueTexts, PanTable) {
 TEST(Fonts, CompiledInFacesAreUsed) {
     testing::ensureApplication();
     initialiseToolkit();
+    EXPECT_TRUE(toolkitFontsRegistered());
     EXPECT_EQ(smallFontFamily(), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(sansFontFamily(), QStringLiteral("Liberation Sans"));
     const QFont caption = toolkitFont(FontFace::Small, -8);

@@ -70,7 +70,7 @@ void drawKnobs(Canvas& canvas, int x, int y) {
     int ux = x + 170;
     for (const auto& unit : units) {
         DrawKnobUnit(canvas, ux, y + 16, unit.name, unit.width);
-        const int potX = ux + (unit.width == KnobWidth::Narrowest ? -2 : 0);
+        const int potX = ux + knobUnitPotOffset(unit.width);
         DrawKnobPointer(canvas, potX, y + 29, unit.value, unit.value == 64);
         canvas.setTextAlign(TextAlign::Centre);
         SmallText(canvas, ux + 16, y + 18, ColHighlight, SignedText(unit.value), -8);
