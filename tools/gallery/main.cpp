@@ -22,7 +22,7 @@ using namespace draw;
 namespace {
 
 constexpr int kWidth = 900;
-constexpr int kHeight = 780;
+constexpr int kHeight = 700;
 constexpr Colour kSurface = rgb(190, 154, 74);
 
 void section(Canvas& canvas, int x, int y, const char* title) {
