@@ -49,9 +49,11 @@ void noteFailure(RtMidiError::Type type, const std::string&, void* failed) {
     if (type != RtMidiError::DEBUG_WARNING) *static_cast<bool*>(failed) = true;
 }
 
-std::unique_ptr<RtMidiIn> peerInput(Received& received) {
+// Each test has its own peer name: ctest runs them side by side, and JACK renames a
+// second client of the same name.
+std::unique_ptr<RtMidiIn> peerInput(Received& received, const std::string& client) {
     try {
-        auto in = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, "Peer");
+        auto in = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, client);
         bool failed = false;
         in->setErrorCallback(&noteFailure, &failed);
         in->ignoreTypes(false, false, false);
@@ -72,14 +74,14 @@ int lineOf(const std::vector<std::string>& lines, const std::string& name) {
 
 TEST(JackRoundTrip, VoiceDumpAndNoteArriveWhole) {
     Received received;
-    auto peer = peerInput(received);
+    auto peer = peerInput(received, "PeerDump");
     if (!peer) GTEST_SKIP() << "no JACK server runs";
 
     midi::RtMidiBackend backend;
     midi::SteadyClock clock;
     midi::MidiPort port(backend, clock);
     port.FillDeviceLists();
-    const int line = lineOf(port.outputLines(), "JACK: Peer:peer in");
+    const int line = lineOf(port.outputLines(), "JACK: PeerDump:peer in");
     ASSERT_GE(line, 2) << "the peer's port is not listed";
     port.OpenMidiOut(midi::MidiPort::outputIdOfLine(line));
 
@@ -98,7 +100,7 @@ TEST(JackRoundTrip, VoiceDumpAndNoteArriveWhole) {
 TEST(JackRoundTrip, InputFromAPeerReachesTheHandler) {
     std::unique_ptr<RtMidiOut> peer;
     try {
-        peer = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "Peer");
+        peer = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "PeerKeys");
         bool failed = false;
         peer->setErrorCallback(&noteFailure, &failed);
         peer->openVirtualPort("peer out");
@@ -113,7 +115,7 @@ TEST(JackRoundTrip, InputFromAPeerReachesTheHandler) {
     midi::SteadyClock clock;
     midi::MidiPort port(backend, clock);
     port.FillDeviceLists();
-    const int line = lineOf(port.inputLines(), "JACK: Peer:peer out");
+    const int line = lineOf(port.inputLines(), "JACK: PeerKeys:peer out");
     ASSERT_GE(line, 1);
     std::mutex mutex;
     std::vector<Msg> got;
@@ -136,14 +138,14 @@ TEST(JackRoundTrip, InputFromAPeerReachesTheHandler) {
 
 TEST(JackRoundTrip, APeerThatGoesAwayIsReportedOnce) {
     Received received;
-    auto peer = peerInput(received);
+    auto peer = peerInput(received, "PeerGone");
     if (!peer) GTEST_SKIP() << "no JACK server runs";
 
     midi::RtMidiBackend backend;
     midi::SteadyClock clock;
     midi::MidiPort port(backend, clock);
     port.FillDeviceLists();
-    const int line = lineOf(port.outputLines(), "JACK: Peer:peer in");
+    const int line = lineOf(port.outputLines(), "JACK: PeerGone:peer in");
     ASSERT_GE(line, 2);
     port.OpenMidiOut(midi::MidiPort::outputIdOfLine(line));
     int reports = 0;
