@@ -151,6 +151,7 @@ void TFXg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     pointer_.moveReal(global.x(), global.y());
     const QPoint p = surfacePositionOf(event);
+    if (pointer_.confined()) keepPointerAwayFromEdges(global);
     // Enlarged, several window pixels make one surface pixel; the surface hears of a move
     // only when its own pixel changes, as it would without the zoom.
     if (p == lastFed_) return;
@@ -158,7 +159,6 @@ void TFXg::mouseMoveEvent(QMouseEvent* event) {
     lastFed_ = p;
     reportErrors(prompts_, this,
                  [&] { editor_->Ig2MouseMove(modifiersOf(event->modifiers()), p.x(), p.y()); });
-    if (pointer_.confined()) keepPointerAwayFromEdges(global);
 }
 
 void TFXg::mouseReleaseEvent(QMouseEvent* event) {

@@ -10,8 +10,10 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    app::Application application(argc, argv);
-    const auto commandLine = app::parseCommandLine(application.arguments());
+    // Arguments first: a wrong one is reported even where no display is available.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const auto commandLine = app::parseCommandLine(arguments);
     if (!commandLine.error.empty()) {
         std::cerr << "xg-orvo: " << commandLine.error << '\n' << app::usageText().toStdString();
         return 2;
@@ -20,6 +22,7 @@ int main(int argc, char** argv) {
         std::cout << app::usageText().toStdString();
         return 0;
     }
+    app::Application application(argc, argv);
     draw::initialiseToolkit();
     const auto paths = files::resolveAppPaths(commandLine.baseDir);
 

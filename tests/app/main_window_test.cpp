@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -109,6 +110,19 @@ TEST(MainMenu, AllNotesOffThenResetAllControllersOnEveryChannel) {
     for (int ch = 0; ch < 16; ++ch) expected.push_back(bytes({0xB0 | ch, 123, 0}));
     for (int ch = 0; ch < 16; ++ch) expected.push_back(bytes({0xB0 | ch, 121, 0}));
     EXPECT_EQ(f.backend.sent(), expected);
+}
+
+TEST(MainMenu, LostOutputIsToldOnceAfterTheCommand) {
+    testing::SessionFixture f;
+    f.dir.writeIni(testing::kVirtualOutIni);
+    auto window = startUp(f.session, f.prompts, {});
+    f.backend.disconnectOutput("device unplugged");
+    window->menu().allNotesOff->trigger();
+    EXPECT_TRUE(f.prompts.errors.empty()) << "not in the middle of the command";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(f.prompts.errors.size(), 1u);
+    EXPECT_NE(f.prompts.errors[0].find("device unplugged"), std::string::npos);
+    EXPECT_FALSE(f.session.port().outputOpen());
 }
 
 TEST(MainMenu, InfoShowsTheAboutBox) {
