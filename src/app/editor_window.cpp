@@ -1,0 +1,314 @@
+#include "app/editor_window.h"
+
+#include "app/session.h"
+#include "app/zoom.h"
+#include "draw/artwork.h"
+#include "draw/colour.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+
+namespace app {
+
+namespace {
+
+// The window colour around the surface (a Windows colour value, low byte red).
+constexpr std::uint32_t kBackgroundColorRef = 4889278;
+// How close to a screen edge the hidden pointer may come before it is put back in the
+// middle; far enough that one fast flick cannot reach the edge.
+constexpr int kEdgeMargin = 100;
+
+std::optional<editor::MouseButton> buttonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return editor::MouseButton::Left;
+    case Qt::RightButton:
+        return editor::MouseButton::Right;
+    case Qt::MiddleButton:
+        return editor::MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+editor::Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
+    return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};
+}
+
+std::optional<editor::ArrowKey> arrowOf(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return editor::ArrowKey::Left;
+    case Qt::Key_Up:
+        return editor::ArrowKey::Up;
+    case Qt::Key_Right:
+        return editor::ArrowKey::Right;
+    case Qt::Key_Down:
+        return editor::ArrowKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Only platforms that let a program move the pointer can keep it away from the edges.
+bool platformMovesPointer() {
+    const auto platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform == QLatin1String("windows") ||
+           platform == QLatin1String("cocoa");
+}
+
+} // namespace
+
+TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), session_(session), prompts_(prompts), recentring_(platformMovesPointer()) {
+    setObjectName(QStringLiteral("TFXg"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    editor_ = std::make_unique<editor::PartEditor>(session_.image(), session_.messages(),
+                                                   session_.port(), *this);
+    setZoom(session_.zoomPercent());
+}
+
+TFXg::~TFXg() = default;
+
+void TFXg::FormShow() {
+    if (shown_) return;
+    shown_ = true;
+    editor_->show();
+    update();
+}
+
+void TFXg::setZoom(int percent) {
+    zoom_ = isOfferedZoom(percent) ? percent : kDefaultZoom;
+    pointer_.setZoomPercent(zoom_);
+    hidePopupLists();
+    setFixedSize(windowLength(kClientWidth, zoom_), windowLength(kClientHeight, zoom_));
+    update();
+}
+
+QPoint TFXg::windowPointOf(int x, int y) const {
+    return {windowCentreOfSurface(x, zoom_), windowCentreOfSurface(y, zoom_)};
+}
+
+QPoint TFXg::surfacePointOf(QPoint windowPoint) const {
+    return {surfaceFromWindow(windowPoint.x(), zoom_), surfaceFromWindow(windowPoint.y(), zoom_)};
+}
+
+bool TFXg::onSurface(QPoint p) const {
+    return p.x() >= 0 && p.y() >= 0 && p.x() < editor::kSurfaceWidth &&
+           p.y() < editor::kSurfaceHeight;
+}
+
+// ---- painting --------------------------------------------------------------------------
+
+void TFXg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(draw::fromColorRef(kBackgroundColorRef)));
+    // Nearest-neighbour enlargement keeps every painted pixel sharp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, windowLength(editor::kSurfaceWidth, zoom_),
+                            windowLength(editor::kSurfaceHeight, zoom_)),
+                      editor_->image());
+}
+
+void TFXg::repaint(const editor::HitRect& area) {
+    const int left = windowFromSurface(area.left, zoom_);
+    const int top = windowFromSurface(area.top, zoom_);
+    const int right = windowFromSurface(area.right + 1, zoom_);
+    const int bottom = windowFromSurface(area.bottom + 1, zoom_);
+    // One pixel more on each side covers the rounding of the enlargement.
+    update(QRect(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1)));
+}
+
+// ---- mouse and keys --------------------------------------------------------------------
+
+QPoint TFXg::surfacePositionOf(QMouseEvent* event) {
+    if (pointer_.confined()) return {pointer_.x(), pointer_.y()};
+    return surfacePointOf(event->position().toPoint());
+}
+
+void TFXg::mousePressEvent(QMouseEvent* event) {
+    const auto button = buttonOf(event->button());
+    const QPoint global = event->globalPosition().toPoint();
+    const QPoint p = surfacePositionOf(event);
+    if (!button || (!pointer_.confined() && !onSurface(p))) return;
+    pointer_.syncReal(global.x(), global.y());
+    if (!pointer_.confined()) pointer_.setPosition(p.x(), p.y());
+    lastFed_ = p;
+    reportErrors(prompts_, this, [&] {
+        editor_->Ig2MouseDown(*button, modifiersOf(event->modifiers()), p.x(), p.y());
+    });
+}
+
+void TFXg::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint global = event->globalPosition().toPoint();
+    pointer_.moveReal(global.x(), global.y());
+    const QPoint p = surfacePositionOf(event);
+    if (pointer_.confined()) keepPointerAwayFromEdges(global);
+    // Enlarged, several window pixels make one surface pixel; the surface hears of a move
+    // only when its own pixel changes, as it would without the zoom.
+    if (p == lastFed_) return;
+    if (!pointer_.confined() && !editor_->dragging() && !onSurface(p)) return;
+    lastFed_ = p;
+    reportErrors(prompts_, this,
+                 [&] { editor_->Ig2MouseMove(modifiersOf(event->modifiers()), p.x(), p.y()); });
+}
+
+void TFXg::mouseReleaseEvent(QMouseEvent* event) {
+    const auto button = buttonOf(event->button());
+    if (!button) return;
+    const QPoint global = event->globalPosition().toPoint();
+    pointer_.moveReal(global.x(), global.y());
+    const QPoint p = surfacePositionOf(event);
+    if (!pointer_.confined() && !editor_->dragging() && !onSurface(p)) return;
+    reportErrors(prompts_, this, [&] {
+        editor_->Ig2MouseUp(*button, modifiersOf(event->modifiers()), p.x(), p.y());
+    });
+}
+
+void TFXg::keyPressEvent(QKeyEvent* event) {
+    const auto arrow = arrowOf(event->key());
+    if (!arrow) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    reportErrors(prompts_, this, [&] { editor_->FormKeyDown(*arrow); });
+}
+
+void TFXg::keepPointerAwayFromEdges(QPoint global) {
+    if (!recentring_) return;
+    QScreen* screen = QGuiApplication::screenAt(global);
+    if (!screen) screen = this->screen();
+    if (!screen) return;
+    const QRect g = screen->geometry();
+    if (!nearScreenEdge(global.x(), global.y(), {g.left(), g.top(), g.right(), g.bottom()},
+                        kEdgeMargin))
+        return;
+    const QPoint centre = g.center();
+    QCursor::setPos(screen, centre);
+    pointer_.syncReal(centre.x(), centre.y());
+}
+
+// ---- the virtual pointer ---------------------------------------------------------------
+
+void TFXg::confinePointer(const editor::HitRect& area) {
+    pointer_.confine(area);
+    applyCursor();
+}
+
+void TFXg::releasePointer() {
+    if (!pointer_.confined()) return;
+    pointer_.release();
+    putRealPointerAt(pointer_.x(), pointer_.y());
+    applyCursor();
+}
+
+void TFXg::setPointerPosition(int x, int y) {
+    pointer_.setPosition(x, y);
+    if (!pointer_.confined()) putRealPointerAt(pointer_.x(), pointer_.y());
+}
+
+void TFXg::putRealPointerAt(int x, int y) {
+    const QPoint global = mapToGlobal(windowPointOf(x, y));
+    QCursor::setPos(global);
+    pointer_.syncReal(global.x(), global.y());
+}
+
+void TFXg::setPointerShape(editor::PointerShape shape) {
+    shape_ = shape;
+    applyCursor();
+}
+
+void TFXg::applyCursor() {
+    if (pointer_.confined() || shape_ == editor::PointerShape::Hidden) {
+        setCursor(Qt::BlankCursor);
+    } else if (shape_ == editor::PointerShape::Drag) {
+        const auto& art = draw::artwork();
+        setCursor(QCursor(QPixmap::fromImage(art.dragCursor), art.dragCursorHotSpot.x(),
+                          art.dragCursorHotSpot.y()));
+    } else {
+        unsetCursor();
+    }
+}
+
+// ---- pop-up lists and messages ---------------------------------------------------------
+
+QListWidget* TFXg::makePopupList(int list) {
+    auto* widget = new QListWidget(this);
+    widget->setObjectName(QStringLiteral("PopupList%1").arg(list));
+    widget->hide();
+    widget->viewport()->installEventFilter(this);
+    connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
+        reportErrors(prompts_, this,
+                     [&] { editor_->popupListClicked(list, widget->row(item), false); });
+    });
+    connect(widget, &QListWidget::itemDoubleClicked, this,
+            [this, widget, list](QListWidgetItem* item) {
+                reportErrors(prompts_, this,
+                             [&] { editor_->popupListClicked(list, widget->row(item), true); });
+            });
+    popupLists_[list] = widget;
+    return widget;
+}
+
+QListWidget* TFXg::popupList(int list) const {
+    const auto it = popupLists_.find(list);
+    return it == popupLists_.end() ? nullptr : it->second;
+}
+
+void TFXg::showPopupList(int list, int x, int y, int width, int height,
+                         const std::vector<std::string>& items, int selected) {
+    QListWidget* widget = popupList(list);
+    if (!widget) widget = makePopupList(list);
+    const QSignalBlocker blocker(widget);
+    widget->clear();
+    for (const auto& item : items) widget->addItem(QString::fromStdString(item));
+    if (selected >= 0 && selected < widget->count()) {
+        widget->setCurrentRow(selected);
+        widget->scrollToItem(widget->item(selected), QAbstractItemView::PositionAtCenter);
+    }
+    widget->setGeometry(windowFromSurface(x, zoom_), windowFromSurface(y, zoom_),
+                        windowLength(width, zoom_), windowLength(height, zoom_));
+    widget->show();
+    widget->raise();
+}
+
+void TFXg::hidePopupList(int list) {
+    if (QListWidget* widget = popupList(list)) widget->hide();
+}
+
+void TFXg::hidePopupLists() {
+    for (auto& [list, widget] : popupLists_) widget->hide();
+}
+
+// The right button on a list acts on the item under it, before the list reacts itself.
+bool TFXg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            for (auto& [list, widget] : popupLists_) {
+                if (widget->viewport() != watched) continue;
+                const int row = widget->row(widget->itemAt(mouse->position().toPoint()));
+                if (row >= 0) {
+                    const int id = list;
+                    reportErrors(prompts_, this, [&] { editor_->popupListRightPressed(id, row); });
+                }
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFXg::showMessage(const std::string& text) {
+    prompts_.message(this, QString::fromStdString(text));
+}
+
+} // namespace app

@@ -1,0 +1,97 @@
+#pragma once
+// The editor window: shows the part editor's painted surface, enlarged by the chosen zoom
+// without blurring, and hands mouse and arrow-key events to it in surface coordinates. It
+// is the surface's host: it keeps the virtual pointer of a drag, repaints, shows the
+// surface's pop-up lists and its messages.
+
+#include "app/prompts.h"
+#include "app/virtual_pointer.h"
+#include "editor/part_editor.h"
+#include "editor/surface_host.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+class QListWidget;
+
+namespace app {
+
+class Session;
+
+class TFXg final : public QWidget, public editor::SurfaceHost {
+    Q_OBJECT
+  public:
+    // Client area at 100 %; the surface sits at its top left.
+    static constexpr int kClientWidth = 872;
+    static constexpr int kClientHeight = 710;
+
+    TFXg(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+    ~TFXg() override;
+
+    editor::PartEditor& editor() { return *editor_; }
+    const QImage& surface() const { return editor_->image(); }
+
+    // First show: the surface builds its tables and paints itself from the image.
+    void FormShow();
+
+    int zoomPercent() const { return zoom_; }
+    // 100, 150 or 200; anything else is taken as 100.
+    void setZoom(int percent);
+    // The window pixel where a pointer put on surface pixel (x, y) lands.
+    QPoint windowPointOf(int x, int y) const;
+    // The surface pixel under a window pixel.
+    QPoint surfacePointOf(QPoint windowPoint) const;
+
+    // Re-centring the real pointer during a drag needs a platform that can move it.
+    void setRecentring(bool on) { recentring_ = on; }
+    const VirtualPointer& pointer() const { return pointer_; }
+
+    // Menus close the surface's pop-up lists before they open.
+    void hidePopupLists();
+    QListWidget* popupList(int list) const;
+
+    // ---- editor::SurfaceHost ----
+    void confinePointer(const editor::HitRect& area) override;
+    void releasePointer() override;
+    void setPointerPosition(int x, int y) override;
+    void setPointerShape(editor::PointerShape shape) override;
+    void repaint(const editor::HitRect& area) override;
+    void showPopupList(int list, int x, int y, int width, int height,
+                       const std::vector<std::string>& items, int selected) override;
+    void hidePopupList(int list) override;
+    void showMessage(const std::string& text) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Where the surface should see the pointer of this event: the virtual position during
+    // a confined drag, otherwise the surface pixel under it.
+    QPoint surfacePositionOf(QMouseEvent* event);
+    bool onSurface(QPoint surfacePoint) const;
+    void keepPointerAwayFromEdges(QPoint screenPoint);
+    void putRealPointerAt(int x, int y);
+    void applyCursor();
+    QListWidget* makePopupList(int list);
+
+    Session& session_;
+    Prompts& prompts_;
+    std::unique_ptr<editor::PartEditor> editor_;
+    VirtualPointer pointer_;
+    QPoint lastFed_{-1, -1}; // the last position the surface was given
+    int zoom_ = 100;
+    bool recentring_ = false;
+    bool shown_ = false;
+    editor::PointerShape shape_ = editor::PointerShape::Default;
+    std::map<int, QListWidget*> popupLists_;
+};
+
+} // namespace app

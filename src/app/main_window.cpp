@@ -1,0 +1,176 @@
+#include "app/main_window.h"
+
+#include "app/about_dialog.h"
+#include "app/editor_window.h"
+#include "app/midi_input.h"
+#include "app/port_dialog.h"
+#include "app/session.h"
+#include "image/image_init.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <QScreen>
+#include <QScrollArea>
+
+namespace app {
+
+namespace {
+constexpr int kChannelCount = 16;
+constexpr std::uint8_t kControlChange = 0xB0;
+constexpr std::uint8_t kResetAllControllers = 121;
+} // namespace
+
+TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(prompts) {
+    setObjectName(QStringLiteral("TMF"));
+    setWindowTitle(QStringLiteral("XG-Orvo"));
+    menu_ = buildMainMenu(*this);
+    connectMenu();
+
+    session_.loadConfiguration(); // also writes the device number into the templates
+    updateHistoryMenu();
+    session_.createFileContainer();
+    image::initialiseImage(session_.image());
+
+    auto& messages = session_.messages();
+    // While waiting for the module the window stays alive and MIDI input keeps coming in.
+    messages.handshake().setPump([] { QCoreApplication::processEvents(); });
+    messages.setAlertHandler(
+        [this](const std::string& text) { prompts_.message(this, QString::fromStdString(text)); });
+    // The loss can be noticed in the middle of a drag; tell the user once it is over.
+    session_.port().setOutputLostHandler([this](const std::string& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { prompts_.error(this, QString::fromStdString(text)); },
+            Qt::QueuedConnection);
+    });
+    midiInput_ = std::make_unique<MidiInputRelay>(session_);
+}
+
+TMF::~TMF() = default;
+
+void TMF::connectMenu() {
+    connect(menu_.exit, &QAction::triggered, this, &TMF::FileExitItemClick);
+    connect(menu_.midiPort, &QAction::triggered, this, &TMF::MidiPort2Click);
+    connect(menu_.allNotesOff, &QAction::triggered, this, &TMF::AllNotesOff1Click);
+    connect(menu_.info, &QAction::triggered, this, &TMF::HelpAboutItemClick);
+    connect(menu_.zoom, &QActionGroup::triggered, this,
+            [this](QAction* action) { setZoom(action->data().toInt()); });
+    // A menu opening closes the editor's pop-up lists first.
+    for (QMenu* menu : {menu_.file, menu_.job, menu_.option, menu_.view, menu_.help}) {
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            if (editor_) editor_->hidePopupLists();
+        });
+    }
+}
+
+void TMF::updateHistoryMenu() {
+    const auto& history = session_.settings().history;
+    menu_.historySeparator->setVisible(!history.empty());
+    for (std::size_t i = 0; i < menu_.history.size(); ++i) {
+        QAction* item = menu_.history[i];
+        item->setVisible(i < history.size());
+        if (i < history.size()) item->setText(QString::fromStdString(history[i]));
+    }
+    menu_.englishHelp->setChecked(session_.settings().helpEnglish);
+    menu_.germanHelp->setChecked(!session_.settings().helpEnglish);
+}
+
+void TMF::createEditorWindow() {
+    editor_ = new TFXg(session_, prompts_);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("EditorScroller"));
+    scrollArea_->setWidgetResizable(false);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidget(editor_);
+    setCentralWidget(scrollArea_);
+    for (QAction* action : menu_.zoom->actions())
+        action->setChecked(action->data().toInt() == editor_->zoomPercent());
+    editor_->FormShow();
+    fitToEditor();
+}
+
+void TMF::createPortDialog(bool restorePorts, bool mayAsk) {
+    portDialog_ = new TXmidif(session_.port(), session_.portNames(), prompts_, this);
+    if (!restorePorts) return;
+    if (portDialog_->FormCreate() && mayAsk) prompts_.runModal(*portDialog_);
+}
+
+void TMF::fitToEditor() {
+    QSize wanted = editor_->size();
+    wanted.rheight() += menuBar()->sizeHint().height();
+    if (const QScreen* screen = this->screen()) {
+        // A zoom that does not fit leaves the window as large as the screen allows and
+        // lets the surface scroll.
+        const QRect free = screen->availableGeometry();
+        wanted = wanted.boundedTo(free.size() - QSize(16, 48));
+    }
+    resize(wanted);
+}
+
+void TMF::placeWindow() {
+    const auto& settings = session_.settings();
+    if (settings.mainTop != -1) {
+        move(settings.mainLeft, settings.mainTop);
+        return;
+    }
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// ---- commands --------------------------------------------------------------------------
+
+void TMF::FileExitItemClick() {
+    close();
+}
+
+void TMF::MidiPort2Click() {
+    reportErrors(prompts_, this, [this] { portDialog_->refreshLists(); });
+    prompts_.runModal(*portDialog_);
+}
+
+void TMF::AllNotesOff1Click() {
+    reportErrors(prompts_, this, [this] {
+        auto& port = session_.port();
+        for (int channel = 0; channel < kChannelCount; ++channel) port.AllNotesOff(channel);
+        for (int channel = 0; channel < kChannelCount; ++channel)
+            port.SendShort(static_cast<std::uint8_t>(kControlChange | channel),
+                           kResetAllControllers, 0);
+    });
+}
+
+void TMF::HelpAboutItemClick() {
+    TFabout about(this);
+    prompts_.runModal(about);
+}
+
+void TMF::setZoom(int percent) {
+    session_.setZoomPercent(percent);
+    editor_->setZoom(session_.zoomPercent());
+    for (QAction* action : menu_.zoom->actions())
+        action->setChecked(action->data().toInt() == session_.zoomPercent());
+    if (!isMaximized() && !isFullScreen()) fitToEditor();
+}
+
+void TMF::closeEvent(QCloseEvent* event) {
+    unsetCursor();
+    reportErrors(prompts_, this, [this] {
+        session_.messages().sendCloseMessages();
+        // The process ends right after; let the last message leave the cable first.
+        session_.port().drain();
+    });
+    auto& settings = session_.settings();
+    settings.mainLeft = x();
+    settings.mainTop = y();
+    reportErrors(prompts_, this, [this] { session_.saveConfiguration(); });
+    event->accept();
+}
+
+} // namespace app

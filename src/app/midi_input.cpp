@@ -1,0 +1,60 @@
+#include "app/midi_input.h"
+
+#include "app/session.h"
+#include "midi/short_message.h"
+
+#include <QMetaObject>
+
+namespace app {
+
+namespace {
+constexpr std::uint8_t kProgramChange = 0xC0;
+constexpr std::uint8_t kSystemMessage = 0xF0;
+constexpr int kChannelCount = 16;
+} // namespace
+
+std::optional<std::uint32_t> thruMessage(midi::Bytes message, bool thru, int receiveChannel) {
+    if (!thru || message.empty()) return std::nullopt;
+    const std::uint8_t status = message[0];
+    if (status < 0x80 || status >= kSystemMessage) return std::nullopt;
+    if ((status & 0xF0) == kProgramChange) return std::nullopt;
+    // A part switched off (receive channel above 15) listens to nothing, so there is no
+    // channel to pass the message on to.
+    if (receiveChannel < 0 || receiveChannel >= kChannelCount) return std::nullopt;
+    const auto rechannelled =
+        static_cast<std::uint8_t>((status & 0xF0) | static_cast<std::uint8_t>(receiveChannel));
+    const std::uint8_t data1 = message.size() > 1 ? message[1] : 0;
+    const std::uint8_t data2 = message.size() > 2 ? message[2] : 0;
+    return midi::packShort(rechannelled, data1, data2);
+}
+
+MidiInputRelay::MidiInputRelay(Session& session, QObject* parent)
+    : QObject(parent), session_(session) {
+    session_.port().setInputHandler([this](midi::Bytes message) {
+        // Runs on the driver's thread: copy and queue, nothing else.
+        std::vector<std::uint8_t> copy(message.begin(), message.end());
+        QMetaObject::invokeMethod(
+            this, [this, copy = std::move(copy)] { receive(copy); }, Qt::QueuedConnection);
+    });
+}
+
+MidiInputRelay::~MidiInputRelay() {
+    // Stop the driver first, so that no callback runs while the handler goes away.
+    try {
+        if (session_.port().inputOpen()) session_.port().CloseMidiIn();
+    } catch (const std::exception&) {
+        // Closing at exit: nothing left to tell the user.
+    }
+    session_.port().setInputHandler({});
+}
+
+void MidiInputRelay::receive(const std::vector<std::uint8_t>& message) {
+    if (message.empty()) return;
+    session_.messages().handshake().noteInputStatus(message[0]);
+    auto& image = session_.image();
+    const int channel = image.part(image.currentPart, image::offset::kReceiveChannel);
+    if (const auto packed = thruMessage(message, session_.settings().thru, channel))
+        session_.port().SendShortRaw(*packed);
+}
+
+} // namespace app

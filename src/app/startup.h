@@ -1,0 +1,45 @@
+#pragma once
+// The program's start: the command line, the windows made in their fixed order, and the
+// picture of the editor surface that --screenshot writes.
+
+#include "app/main_window.h"
+#include "app/prompts.h"
+#include "app/session.h"
+
+#include <QStringList>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace app {
+
+struct CommandLine {
+    std::optional<std::filesystem::path> baseDir;    // --base-dir DIR
+    std::optional<std::filesystem::path> screenshot; // --screenshot FILE
+    bool help = false;
+    std::string error; // not empty: the arguments could not be understood
+};
+
+CommandLine parseCommandLine(const QStringList& arguments);
+QString usageText();
+
+struct StartOptions {
+    // The port dialog's creation opens the stored ports ...
+    bool restorePorts = true;
+    // ... and asks for them on a first run.
+    bool mayAskForPorts = true;
+};
+
+// Start-up in its fixed order: main window (configuration, device number, file container,
+// image), editor window, port dialog (stored ports, or the dialog on a first run), start
+// messages, window placement. The window is not shown yet.
+std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOptions& options);
+
+// Starts up as usual but without MIDI and without the port dialog, and writes the editor
+// surface as it first appears to a PNG file. Returns an error text, empty on success.
+std::string writeScreenshot(const std::filesystem::path& baseDir,
+                            const std::filesystem::path& file);
+
+} // namespace app

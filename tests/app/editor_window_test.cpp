@@ -1,0 +1,149 @@
+// The real main window over the memory backend, driven with Qt mouse events: the road of
+// one edit from the mouse to the bytes on the wire, at every zoom.
+
+#include "app/editor_window.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/zoom.h"
+
+#include "app_test_support.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace app {
+namespace {
+
+using testing::bytes;
+using testing::Message;
+
+Message reverbSend(int value) {
+    return bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x13, value, 0xF7});
+}
+
+class EditorWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        f.dir.writeIni(testing::kVirtualOutIni);
+        window = startUp(f.session, f.prompts, {});
+        window->show();
+        QCoreApplication::processEvents();
+        f.backend.clearSent();
+    }
+
+    TFXg& editor() { return window->editorWindow(); }
+
+    void send(QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(local), QPointF(editor().mapToGlobal(local)), button, held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&editor(), &event);
+    }
+    void press(QPoint p) { send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton); }
+    void move(QPoint p) { send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
+    void release(QPoint p) { send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton); }
+
+    // Presses on part 1's reverb send knob and moves up `windowPixels` in steps of `step`.
+    void dragReverbSendUp(int windowPixels, int step) {
+        const QPoint start = editor().windowPointOf(31, 86);
+        press(start);
+        QPoint p = start;
+        for (int moved = 0; moved < windowPixels; moved += step) {
+            p.ry() -= step;
+            move(p);
+        }
+        release(p);
+    }
+
+    testing::SessionFixture f;
+    std::unique_ptr<TMF> window;
+};
+
+TEST_F(EditorWindowTest, TenPixelDragSendsTenReverbSendChanges) {
+    dragReverbSendUp(10, 1);
+    std::vector<Message> expected;
+    for (int value = 41; value <= 50; ++value) expected.push_back(reverbSend(value));
+    EXPECT_EQ(f.backend.sent(), expected);
+    EXPECT_EQ(f.session.image().part(0, 19), 50);
+    EXPECT_FALSE(editor().pointer().confined()) << "the pointer is free after the release";
+    EXPECT_FALSE(editor().editor().dragging());
+}
+
+TEST_F(EditorWindowTest, DragFarBeyondTheKnobStopsAt127) {
+    dragReverbSendUp(300, 3);
+    const auto sent = f.backend.sent();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back(), reverbSend(127));
+    EXPECT_EQ(f.session.image().part(0, 19), 127);
+    for (const auto& message : sent) EXPECT_LE(message[7], 127);
+}
+
+TEST_F(EditorWindowTest, ZoomedWindowMapsThePointerBackToTheSurface) {
+    for (int zoom : {150, 200}) {
+        SCOPED_TRACE(zoom);
+        f.session.image().part(0, 19) = 40;
+        window->setZoom(zoom);
+        EXPECT_EQ(editor().size(), QSize(872 * zoom / 100, 710 * zoom / 100));
+        f.backend.clearSent();
+        // Ten surface pixels up are 15 or 20 window pixels, moved one by one.
+        dragReverbSendUp(10 * zoom / 100, 1);
+        std::vector<Message> expected;
+        for (int value = 41; value <= 50; ++value) expected.push_back(reverbSend(value));
+        EXPECT_EQ(f.backend.sent(), expected);
+    }
+}
+
+TEST_F(EditorWindowTest, ZoomedPaintingIsSharp) {
+    window->setZoom(200);
+    const QImage& surface = editor().surface();
+    const QImage shown = editor().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // Every surface pixel becomes a 2 x 2 square of exactly its colour.
+    for (int y = 70; y < 110; ++y) {
+        for (int x = 10; x < 50; ++x) {
+            const QRgb want = surface.pixel(x, y);
+            ASSERT_EQ(shown.pixel(2 * x, 2 * y), want) << x << "," << y;
+            ASSERT_EQ(shown.pixel(2 * x + 1, 2 * y + 1), want) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(EditorWindowTest, EveryWindowPixelShowsTheSurfacePixelItMapsTo) {
+    for (int zoom : {100, 150, 200}) {
+        window->setZoom(zoom);
+        const QImage& surface = editor().surface();
+        const QImage shown = editor().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int wrong = 0;
+        for (int y = 0; y < windowLength(editor::kSurfaceHeight, zoom); ++y) {
+            for (int x = 0; x < windowLength(editor::kSurfaceWidth, zoom); ++x) {
+                const QPoint s = editor().surfacePointOf(QPoint(x, y));
+                if (shown.pixel(x, y) != surface.pixel(s)) ++wrong;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "zoom " << zoom;
+    }
+}
+
+TEST_F(EditorWindowTest, PressOutsideTheSurfaceIsIgnored) {
+    press(QPoint(850, 700));
+    release(QPoint(850, 700));
+    EXPECT_FALSE(editor().editor().dragging());
+    EXPECT_TRUE(f.backend.sent().empty());
+}
+
+TEST_F(EditorWindowTest, PopupListShowsAtTheZoomedPositionAndHidesWhenMenusOpen) {
+    window->setZoom(150);
+    editor().showPopupList(4, 594, 100, 104, 410, {"Off", "Modulation", "Breath"}, 1);
+    QListWidget* list = editor().popupList(4);
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->geometry(), QRect(891, 150, 156, 615));
+    EXPECT_EQ(list->currentRow(), 1);
+    emit window->menu().job->aboutToShow();
+    EXPECT_FALSE(list->isVisible());
+}
+
+} // namespace
+} // namespace app
