@@ -12,6 +12,10 @@ namespace editor {
 // A rectangle no point can be inside.
 inline constexpr HitRect kNoRect{0, 0, -1, -1};
 
+constexpr bool isEmpty(const HitRect& r) {
+    return r.left > r.right || r.top > r.bottom;
+}
+
 class StripTable {
   public:
     static constexpr int kEntries = 161;

@@ -17,14 +17,6 @@ constexpr int kVibratoPointerX = 602 + (741 - 602) / 2 + 6;
 constexpr int kVibratoPointerY = 291 + 30;
 constexpr HitRect kUnconfinedArea{-kUnconfined, -kUnconfined, kUnconfined, kUnconfined};
 
-int base(int part) {
-    return part * image::kPartRecordSize;
-}
-
-bool isEmpty(const HitRect& r) {
-    return r.left > r.right || r.top > r.bottom;
-}
-
 } // namespace
 
 SurfaceController::SurfaceController(image::SynthImage& image, midi::XgMessages& messages,
@@ -121,7 +113,7 @@ void SurfaceController::stripPress(int entry) {
         if (voiceListHook_) voiceListHook_->openVoiceLists(current_);
         return;
     case Kind::ModeToggle: {
-        const int position = base(part) + d.offset;
+        const int position = partBase(part) + d.offset;
         storeValue(position, image_.parts[static_cast<std::size_t>(position)] == 0 ? 1 : 0);
         redrawStripControl(part, c, false);
         send(position);
@@ -132,7 +124,7 @@ void SurfaceController::stripPress(int entry) {
         break;
     }
     drag_.kind = d.kind;
-    startOneAxisDrag(base(part) + d.offset, d);
+    startOneAxisDrag(partBase(part) + d.offset, d);
     redrawStripControl(part, c, true);
 }
 
@@ -152,7 +144,7 @@ void SurfaceController::pagePress(int n) {
     }
     const Descriptor& d = controls_.page(n);
     drag_.kind = d.kind;
-    const int position = base(current_) + d.offset;
+    const int position = partBase(current_) + d.offset;
     drag_.yParam = drag_.xParam = position;
     drag_.anchorMode = AnchorMode::Strip;
     switch (d.kind) {
@@ -160,7 +152,7 @@ void SurfaceController::pagePress(int n) {
     case Kind::PitchHandle:
     case Kind::FilterPad:
     case Kind::VibratoGraph:
-        startGraphDrag(n, d, base(current_));
+        startGraphDrag(n, d, partBase(current_));
         redrawPageControl(n, true, n);
         return;
     case Kind::Button:
@@ -356,8 +348,8 @@ void SurfaceController::sendDragValues() {
 
 void SurfaceController::pushNoteLimits() {
     // The low limit never lies above the high limit; the pushed limit is not sent.
-    const int low = base(current_) + image::offset::kNoteLimitLow;
-    const int high = base(current_) + image::offset::kNoteLimitHigh;
+    const int low = partBase(current_) + image::offset::kNoteLimitLow;
+    const int high = partBase(current_) + image::offset::kNoteLimitHigh;
     auto& parts = image_.parts;
     if (parts[static_cast<std::size_t>(low)] <= parts[static_cast<std::size_t>(high)]) return;
     if (drag_.control == page::kNoteLimitLow) {
@@ -434,48 +426,6 @@ void SurfaceController::placePointerAfterDrag() {
     }
 }
 
-// ---- Keyboard -----------------------------------------------------------------------------
-
-void SurfaceController::keyDown(ArrowKey key) {
-    if (drag_.dragging) return;
-    if (!keyNavigation_) {
-        keyNavigation_ = true;
-        keyFocus_ = strip::kReverb;
-    }
-    drag_.area = Area::Strip;
-    const int oldFocus = keyFocus_;
-    const int oldPart = current_;
-    const bool inside = keyFocus_ >= strip::kReverb && keyFocus_ <= strip::kVolume;
-    hideStatus();
-    switch (key) {
-    case ArrowKey::Right:
-    case ArrowKey::Left: {
-        if (!inside) keyFocus_ = strip::kReverb;
-        const int step = key == ArrowKey::Right ? 1 : image::kPartCount - 1;
-        switchPart((current_ + step) % image::kPartCount, false);
-        break;
-    }
-    case ArrowKey::Down:
-        keyFocus_ = !inside || keyFocus_ == strip::kVolume ? strip::kReverb : keyFocus_ + 1;
-        if ((keyFocus_ == strip::kVariation || keyFocus_ == strip::kDry) &&
-            strips_.switchedOff(current_, keyFocus_))
-            keyFocus_ = strip::kPan;
-        break;
-    case ArrowKey::Up:
-        keyFocus_ = !inside || keyFocus_ == strip::kReverb ? strip::kVolume : keyFocus_ - 1;
-        if ((keyFocus_ == strip::kVariation || keyFocus_ == strip::kDry) &&
-            strips_.switchedOff(current_, keyFocus_))
-            keyFocus_ = strip::kChorus;
-        break;
-    }
-    if (oldPart == current_ && oldFocus >= 1 && oldFocus <= kStripControlCount)
-        redrawStripControl(current_, oldFocus, false);
-    redrawStripControl(current_, keyFocus_, true);
-    drag_.control = keyFocus_;
-    drag_.yParam = drag_.xParam = base(current_) + controls_.strip(keyFocus_).offset;
-    showStatus(Area::Strip, keyFocus_);
-}
-
 // ---- Pop-up lists -------------------------------------------------------------------------
 
 void SurfaceController::popupListClicked(int list, int item, bool doubleClick) {
@@ -483,7 +433,7 @@ void SurfaceController::popupListClicked(int list, int item, bool doubleClick) {
     const int owner = controllerListOwner_;
     if (doubleClick) hidePopups();
     const int n = owner == 1 ? page::kAc1Number : page::kAc2Number;
-    const int position = base(current_) + controls_.page(n).offset;
+    const int position = partBase(current_) + controls_.page(n).offset;
     storeValue(position, std::clamp(item, 0, kControllerListSize - 1));
     send(position);
     repaint(pagePainter_.paintControllerNumber(image_, current_, owner, !doubleClick));
@@ -528,7 +478,7 @@ void SurfaceController::toggleByte(int position) {
 
 void SurfaceController::storeChoice(int n) {
     const Descriptor& d = controls_.page(n);
-    const int position = base(current_) + d.offset;
+    const int position = partBase(current_) + d.offset;
     storeValue(position, d.maximum);
     redrawPageControl(n, false);
     send(position);
@@ -549,70 +499,6 @@ void SurfaceController::storeValue(int position, int value) {
 
 void SurfaceController::send(int position) {
     messages_.SendPartParam(current_, position, image_.parts[static_cast<std::size_t>(position)]);
-}
-
-// ---- Drawing ------------------------------------------------------------------------------
-
-void SurfaceController::redrawDragged(bool active) {
-    if (drag_.area == Area::Strip)
-        redrawStripControl(current_, drag_.control, active);
-    else if (drag_.area == Area::Page)
-        redrawPageControl(drag_.control, active, active ? drag_.control : 0);
-}
-
-void SurfaceController::redrawStripControl(int part, int c, bool active) {
-    repaint(stripPainter_.paintControl(image_, part, c, active, part == current_));
-}
-
-void SurfaceController::redrawPageControl(int n, bool active, int marked) {
-    if (n >= page::kFirstReceive && n <= page::kLastReceive) {
-        repaint(stripPainter_.paintReceiveSwitch(image_, current_, n - page::kFirstReceive));
-        return;
-    }
-    repaint(pagePainter_.paintControl(image_, current_, controls_, n, active,
-                                      n <= page::kVibrato ? marked : 0));
-}
-
-void SurfaceController::showStatus(Area area, int control) {
-    if (area == Area::Strip) {
-        if (control < 1 || control > kStripControlCount) return;
-        const StripControlInfo& info = kStripControls[static_cast<std::size_t>(control)];
-        const int x = info.statusX + kStripSpacing * current_ - (current_ >= 1 ? 18 : 0);
-        const int value =
-            image_
-                .parts[static_cast<std::size_t>(base(current_) + controls_.strip(control).offset)];
-        const HitRect r = status_.show(canvas_, x, info.statusY, kStripStatusWidth, info.name,
-                                       valueText(info.form, value));
-        strips_.setStatus(r);
-        repaint(r);
-        return;
-    }
-    if (area != Area::Page || control < 1 || control > kPageControlCount) return;
-    const PageControlInfo& info = kPageControls[static_cast<std::size_t>(control)];
-    if (info.statusWidth == 0) return;
-    const int offset = controls_.page(control).offset;
-    const int value = image_.part(current_, offset);
-    std::string first = valueText(info.form, value);
-    std::string second;
-    if (info.secondName) second = valueText(info.form, image_.part(current_, offset + 1));
-    const HitRect r = status_.show(canvas_, info.statusX, info.statusY, info.statusWidth, info.name,
-                                   first, info.secondName ? info.secondName : "", second);
-    strips_.setStatus(r);
-    repaint(r);
-}
-
-void SurfaceController::hideStatus() {
-    repaint(status_.hide(canvas_));
-}
-
-void SurfaceController::repaint(const HitRect& area) {
-    if (!isEmpty(area)) host_.repaint(area);
-}
-
-void SurfaceController::setShape(PointerShape shape) {
-    if (shape == shape_) return;
-    shape_ = shape;
-    host_.setPointerShape(shape);
 }
 
 } // namespace editor

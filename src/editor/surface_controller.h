@@ -23,6 +23,11 @@ namespace editor {
 
 class EffectHook;
 
+// Position of a part's record in the part table.
+inline int partBase(int part) {
+    return part * image::kPartRecordSize;
+}
+
 class SurfaceController {
   public:
     SurfaceController(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
