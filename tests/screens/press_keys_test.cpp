@@ -142,6 +142,14 @@ TEST_F(Keys, UpAndDownWalkTheStripControlsAndWrap) {
     EXPECT_TRUE(sent().empty());
 }
 
+TEST_F(Keys, StatusFieldFollowsTheFocusedStripControl) {
+    key(ArrowKey::Right); // part 2, reverb send
+    EXPECT_EQ(surface->stripTable().entry(0), (HitRect{4 + 35 - 18, 58, 4 + 35 - 18 + 89, 75}));
+    key(ArrowKey::Left); // part 1: no shift to the left
+    key(ArrowKey::Up);   // volume
+    EXPECT_EQ(surface->stripTable().entry(0), (HitRect{4, 212, 93, 229}));
+}
+
 TEST_F(Keys, SwitchedOffControlsAreSkipped) {
     surface->setInsertionMode(true);
     EXPECT_EQ(key(ArrowKey::Down), 5);
