@@ -383,11 +383,15 @@ void SurfaceController::mouseUp(MouseButton button, Modifiers modifiers, int x, 
 }
 
 void SurfaceController::leaveFineMode(int x, int y) {
-    // Re-anchor at the pointer so that normal dragging goes on from the reached value.
+    // Re-anchor both axes at the pointer so that normal dragging goes on from the reached
+    // values; each axis is anchored on its own value, or a graph would jump sideways.
     drag_.fine = false;
     const int v = readValue(drag_.yParam);
-    drag_.xLeft = x + drag_.minimum - v;
-    drag_.xRight = x + drag_.maximum - v;
+    const int h = readValue(drag_.xParam);
+    const int span = drag_.maximum - drag_.minimum;
+    drag_.xLeft =
+        isHorizontalReversed() ? x + h - drag_.maximum - drag_.minimum : x + drag_.minimum - h;
+    drag_.xRight = drag_.xLeft + span;
     drag_.yTop = y + v - drag_.maximum;
     drag_.yBottom = y + v;
     host_.releasePointer();

@@ -83,6 +83,24 @@ TEST_F(Drag, FineModeStepsOncePerTenPixelsAndReleasingItDoesNotJump) {
     EXPECT_FALSE(editor->dragging());
 }
 
+TEST_F(Drag, LeavingFineModeOnAGraphKeepsBothAxesWhereTheyAre) {
+    value(0, 24) = 100; // cutoff across
+    value(0, 25) = 20;  // resonance up
+    press(700, 250);
+    press(host.pointerX, host.pointerY, MouseButton::Right);
+    for (int i = 0; i < 10; ++i) moveBy(0, -1);
+    EXPECT_EQ(value(0, 25), 21);
+    release(MouseButton::Right);
+    backend.clearSent();
+    moveBy(1, 0);
+    EXPECT_EQ(value(0, 24), 101);
+    EXPECT_EQ(value(0, 25), 21);
+    moveBy(0, -1);
+    EXPECT_EQ(value(0, 25), 22);
+    EXPECT_EQ(sent(), (std::vector<Msg>{partParam(0, 0x19, 21), partParam(0, 0x18, 101),
+                                        partParam(0, 0x19, 22), partParam(0, 0x18, 101)}));
+}
+
 TEST_F(Drag, FineModeCountsSidewaysMotionOnAKnobToo) {
     value(0, 19) = 64;
     press(31, 86);
