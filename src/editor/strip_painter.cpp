@@ -67,6 +67,14 @@ HitRect StripPainter::paintBackground() {
     draw::FillPanel(canvas_, 10, 408, 583, 547);
     // The title field and the frame of the receive-switch row.
     draw::DrawSunkenFrame(canvas_, 6, 2, 576, 22);
+    // What the knob rows send, written upward in the margin left of the first strip.
+    static constexpr const char* kRowCaptions[] = {"REV", "CHO", "VAR", "DRY", "PAN"};
+    canvas_.setTextAlign(draw::TextAlign::Centre);
+    for (int c = strip::kReverb; c <= strip::kPan; ++c) {
+        const HitRect& r = kStripControls[static_cast<std::size_t>(c)].rect;
+        draw::SmallText(canvas_, 2, (r.top + r.bottom) / 2 + 1, draw::ColDarkBrown,
+                        kRowCaptions[c - strip::kReverb], -7, 90);
+    }
     return {0, 0, canvas_.width() - 1, canvas_.height() - 1};
 }
 
