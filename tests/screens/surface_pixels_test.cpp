@@ -71,4 +71,19 @@ TEST_F(Pixels, CurrentPartStripIsHighlighted) {
     EXPECT_EQ(editor->image().pixel(16 + 35, 230), current);
 }
 
+TEST_F(Pixels, PartSwitchRedrawsThePageTitleAndHandlesForTheNewPart) {
+    value(1, 26) = 0;  // part 2: attack handle at the far left
+    value(1, 1) = 127; // and a drum kit
+    const QImage before = editor->image().copy();
+    press(63 + 3, 30); // part 2's number label
+    EXPECT_EQ(editor->currentPart(), 1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}}));
+    const QImage& after = editor->image();
+    EXPECT_NE(changedArea(before.copy(18, 8, 73, 11), after.copy(18, 8, 73, 11)).right, -1);
+    EXPECT_NE(changedArea(before.copy(604, 76, 171, 64), after.copy(604, 76, 171, 64)).right, -1);
+    // The attack handle moved with the value and can be pressed where it now is.
+    press(611, 82);
+    EXPECT_TRUE(editor->dragging());
+}
+
 } // namespace
