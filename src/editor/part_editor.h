@@ -4,6 +4,7 @@
 // mouse and key events in surface coordinates and shows the image.
 
 #include "editor/surface_host.h"
+#include "editor/voice_list_hook.h"
 #include "image/synth_image.h"
 #include "midi/midi_port.h"
 #include "midi/xg_messages.h"
@@ -55,6 +56,13 @@ public:
     void popupListRightPressed(int list, int item);
 
     void setEffectHook(EffectHook* hook);
+    // Pressing a strip's voice button calls this hook (nobody listens by default).
+    void setVoiceListHook(VoiceListHook* hook);
+    // Variation as an insertion effect switches off every strip's variation send and dry
+    // level (the effect editor calls this).
+    void setInsertionMode(bool insertion);
+    // Makes a part current without All Notes Off and redraws both strips and the page.
+    void selectPart(int part);
     int currentPart() const;
     bool dragging() const;
 

@@ -1,0 +1,69 @@
+#include "editor/part_editor.h"
+
+#include "editor/surface_controller.h"
+
+namespace editor {
+
+struct PartEditor::Impl {
+    Impl(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
+         SurfaceHost& host)
+        : controller(image, messages, port, host) {}
+    SurfaceController controller;
+};
+
+PartEditor::PartEditor(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
+                       SurfaceHost& host)
+    : impl_(std::make_unique<Impl>(image, messages, port, host)) {}
+
+PartEditor::~PartEditor() = default;
+
+const QImage& PartEditor::image() const {
+    return impl_->controller.surface();
+}
+void PartEditor::show() {
+    impl_->controller.show();
+}
+void PartEditor::redrawAll() {
+    impl_->controller.redrawAll();
+}
+
+void PartEditor::Ig2MouseDown(MouseButton button, Modifiers modifiers, int x, int y) {
+    impl_->controller.mouseDown(button, modifiers, x, y);
+}
+void PartEditor::Ig2MouseMove(Modifiers modifiers, int x, int y) {
+    impl_->controller.mouseMove(modifiers, x, y);
+}
+void PartEditor::Ig2MouseUp(MouseButton button, Modifiers modifiers, int x, int y) {
+    impl_->controller.mouseUp(button, modifiers, x, y);
+}
+void PartEditor::FormKeyDown(ArrowKey key) {
+    impl_->controller.keyDown(key);
+}
+
+void PartEditor::popupListClicked(int list, int item, bool doubleClick) {
+    impl_->controller.popupListClicked(list, item, doubleClick);
+}
+void PartEditor::popupListRightPressed(int list, int item) {
+    impl_->controller.popupListRightPressed(list, item);
+}
+
+void PartEditor::setEffectHook(EffectHook* hook) {
+    impl_->controller.setEffectHook(hook);
+}
+void PartEditor::setVoiceListHook(VoiceListHook* hook) {
+    impl_->controller.setVoiceListHook(hook);
+}
+void PartEditor::setInsertionMode(bool insertion) {
+    impl_->controller.setInsertionMode(insertion);
+}
+void PartEditor::selectPart(int part) {
+    impl_->controller.selectPart(part);
+}
+int PartEditor::currentPart() const {
+    return impl_->controller.currentPart();
+}
+bool PartEditor::dragging() const {
+    return impl_->controller.dragging();
+}
+
+} // namespace editor

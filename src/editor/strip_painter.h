@@ -1,0 +1,41 @@
+#pragma once
+// Drawing of the surface background, the 16 part strips, the title field and the
+// receive-switch row.
+
+#include "draw/canvas.h"
+#include "draw/hit_rect.h"
+#include "image/synth_image.h"
+
+#include <string>
+
+namespace editor {
+
+inline constexpr draw::Colour kWindowColour = draw::rgb(190, 154, 74);
+
+class StripPainter {
+  public:
+    explicit StripPainter(draw::Canvas& canvas) : canvas_(canvas) {}
+
+    // The background of the whole surface and the frame of the effect area.
+    draw::HitRect paintBackground();
+    // One whole strip, highlighted for the current part.
+    draw::HitRect paintStrip(const image::SynthImage& image, int part, bool current);
+    // One control c (1..10) of a strip; `active` draws a knob or fader in its drag colours.
+    draw::HitRect paintControl(const image::SynthImage& image, int part, int c, bool active,
+                               bool current);
+    // The current part's voice name at 18, 8.
+    draw::HitRect paintTitle(const image::SynthImage& image, int part);
+    // Receive switch k (0..16) with its byte's state.
+    draw::HitRect paintReceiveSwitch(const image::SynthImage& image, int part, int k);
+
+  private:
+    draw::HitRect paintPartLabel(int part, bool current);
+    draw::HitRect paintModeField(const image::SynthImage& image, int part, bool current);
+    draw::HitRect paintChannelField(const image::SynthImage& image, int part, bool active);
+    draw::HitRect paintFader(const image::SynthImage& image, int part, bool active);
+    draw::HitRect paintVoiceButton(const image::SynthImage& image, int part, bool current);
+
+    draw::Canvas& canvas_;
+};
+
+} // namespace editor

@@ -1,0 +1,15 @@
+#pragma once
+// Pressing a strip's voice button opens the voice lists; whoever builds them listens here.
+
+namespace editor {
+
+class VoiceListHook {
+  public:
+    virtual ~VoiceListHook() = default;
+    // The voice button of `part` (now the current part) was pressed.
+    virtual void openVoiceLists(int part) = 0;
+    // Any other press on the surface hides the lists.
+    virtual void hideVoiceLists() {}
+};
+
+} // namespace editor

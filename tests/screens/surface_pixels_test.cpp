@@ -1,0 +1,89 @@
+// Decisive pixels of the painted surface. With XGORVO_SURFACE_PNG set, the first test also
+// writes the surface to that file for a look.
+
+#include "screen_test_support.h"
+
+#include "draw/palette.h"
+
+#include <cstdlib>
+
+namespace {
+
+using namespace editor;
+using namespace editor::testing;
+
+struct Pixels : EditorFixture {
+    // The bounding box of the pixels that differ between two pictures.
+    static HitRect changedArea(const QImage& before, const QImage& after) {
+        HitRect box{10000, 10000, -1, -1};
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y)) {
+                    box.left = std::min(box.left, x);
+                    box.top = std::min(box.top, y);
+                    box.right = std::max(box.right, x);
+                    box.bottom = std::max(box.bottom, y);
+                }
+        return box;
+    }
+};
+
+TEST_F(Pixels, SurfaceHasTheEditorSizeAndIsPainted) {
+    const QImage& surface = editor->image();
+    if (const char* path = std::getenv("XGORVO_SURFACE_PNG")) surface.save(path);
+    EXPECT_EQ(surface.size(), QSize(kSurfaceWidth, kSurfaceHeight));
+    EXPECT_EQ(surface.format(), QImage::Format_RGB32);
+    // The window colour in a gap between the strips and the page.
+    EXPECT_EQ(surface.pixel(588, 200) & 0xFFFFFF, 0xBE9A4Au);
+}
+
+TEST_F(Pixels, AKnobDraggedAndReleasedChangesOnlyItsOwnArea) {
+    value(3, 17) = 64;
+    editor->redrawAll();
+    editor->selectPart(3);
+    const QImage before = editor->image().copy();
+    press(31 + 3 * 35, 170); // dry level of part 4
+    for (int i = 0; i < 40; ++i) moveBy(0, -1);
+    release();
+    const HitRect changed = changedArea(before, editor->image());
+    ASSERT_LE(changed.left, changed.right) << "the knob did not change";
+    EXPECT_GE(changed.left, 20 + 3 * 35 - 5);
+    EXPECT_LE(changed.right, 43 + 3 * 35 + 5);
+    EXPECT_GE(changed.top, 165);
+    EXPECT_LE(changed.bottom, 193);
+}
+
+TEST_F(Pixels, StatusFieldIsRestoredWhenHidden) {
+    const QImage before = editor->image().copy();
+    press(30, 50); // the mode toggle shows its status
+    EXPECT_NE(changedArea(before, editor->image()).right, -1);
+    press(30, 50); // toggled back
+    release();
+    EXPECT_EQ(changedArea(before, editor->image()).right, -1);
+}
+
+TEST_F(Pixels, CurrentPartStripIsHighlighted) {
+    const QRgb current = editor->image().pixel(16, 230);
+    const QRgb other = editor->image().pixel(16 + 35, 230);
+    EXPECT_NE(current, other);
+    editor->selectPart(1);
+    EXPECT_EQ(editor->image().pixel(16, 230), other);
+    EXPECT_EQ(editor->image().pixel(16 + 35, 230), current);
+}
+
+TEST_F(Pixels, PartSwitchRedrawsThePageTitleAndHandlesForTheNewPart) {
+    value(1, 26) = 0;  // part 2: attack handle at the far left
+    value(1, 1) = 127; // and a drum kit
+    const QImage before = editor->image().copy();
+    press(63 + 3, 30); // part 2's number label
+    EXPECT_EQ(editor->currentPart(), 1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}}));
+    const QImage& after = editor->image();
+    EXPECT_NE(changedArea(before.copy(18, 8, 73, 11), after.copy(18, 8, 73, 11)).right, -1);
+    EXPECT_NE(changedArea(before.copy(604, 76, 171, 64), after.copy(604, 76, 171, 64)).right, -1);
+    // The attack handle moved with the value and can be pressed where it now is.
+    press(611, 82);
+    EXPECT_TRUE(editor->dragging());
+}
+
+} // namespace
