@@ -118,21 +118,8 @@ void XgMessages::sendPartOffset(int part, int offset, Byte value) {
 }
 
 bool XgMessages::SendPart(int part) {
-    if (options_.type == SynthType::Qs300 && options_.multiParameterChange) {
-        handshake_.restart();
-        port_.SendLong(t_.probe);
-        if (!handshake_.waitForAnswer()) {
-            alert(kQs300Timeout);
-            return false;
-        }
-        handshake_.restart();
-        sendPartByParameters(part);
-        if (!handshake_.waitForAnswer()) {
-            alert(kQs300Timeout);
-            return false;
-        }
-        return true;
-    }
+    if (options_.type == SynthType::Qs300 && options_.multiParameterChange)
+        return insideHandshake([&] { sendPartByParameters(part); });
     sendPartBulk(part);
     return true;
 }
@@ -330,19 +317,7 @@ bool XgMessages::SendQSVoice(image::VoiceDump& dump) {
         port_.SendLong(dump);
         return true;
     }
-    handshake_.restart();
-    port_.SendLong(t_.probe);
-    if (!handshake_.waitForAnswer()) {
-        alert(kQs300Timeout);
-        return false;
-    }
-    handshake_.restart();
-    port_.SendLong(dump);
-    if (!handshake_.waitForAnswer()) {
-        alert(kQs300Timeout);
-        return false;
-    }
-    return true;
+    return insideHandshake([&] { port_.SendLong(dump); });
 }
 
 // ---- start and close ----------------------------------------------------------------------
@@ -357,6 +332,23 @@ void XgMessages::sendCloseMessages() {
 }
 
 // ---- helpers ------------------------------------------------------------------------------
+
+// Asks the module whether it is ready, sends, and waits until it has taken the lot. A
+// module that does not answer in time gets nothing (more) and the user is told.
+bool XgMessages::insideHandshake(const std::function<void()>& send) {
+    handshake_.restart();
+    port_.SendLong(t_.probe);
+    if (!waitForModule()) return false;
+    handshake_.restart();
+    send();
+    return waitForModule();
+}
+
+bool XgMessages::waitForModule() {
+    if (handshake_.waitForAnswer()) return true;
+    alert(kQs300Timeout);
+    return false;
+}
 
 void XgMessages::pause() {
     if (port_.outputOpen()) clock_.sleepFor(kParameterPause);

@@ -96,6 +96,8 @@ private:
     void sendEffectBlock(Message<A>& dumpA, Message<B>& dumpB,
                          const std::array<Byte, Size>& block);
     bool handshakeNeededForVoice() const;
+    bool insideHandshake(const std::function<void()>& send);
+    bool waitForModule();
     void pause();
     void stepProgress();
     void alert(const std::string& text);
