@@ -17,7 +17,7 @@ namespace {
 
 // A backend that takes every message and keeps only a byte count.
 class CountingBackend final : public midi::Backend {
-public:
+  public:
     std::vector<std::string> inputNames() override { return {}; }
     std::vector<std::string> outputNames() override { return {"Sink"}; }
     std::string virtualOutputName() const override { return "XG-Orvo Out"; }
@@ -32,7 +32,7 @@ public:
 // The cable rate would throttle a tight loop; the benchmark measures our own cost, so
 // time stands still here.
 class FrozenClock final : public midi::Clock {
-public:
+  public:
     midi::Millis now() const override { return midi::Millis(0); }
     void sleepFor(midi::Millis) override {}
 };
@@ -75,8 +75,8 @@ void BM_SendPartTableFullyChanged(benchmark::State& state) {
     state.counters["allocs_per_table"] =
         benchmark::Counter(static_cast<double>(benchutil::allocationCount() - before),
                            benchmark::Counter::kAvgIterations);
-    state.counters["bytes_per_table"] = benchmark::Counter(
-        static_cast<double>(rig.backend.bytes), benchmark::Counter::kAvgIterations);
+    state.counters["bytes_per_table"] = benchmark::Counter(static_cast<double>(rig.backend.bytes),
+                                                           benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SendPartTableFullyChanged);
 

@@ -17,7 +17,7 @@ using Bytes = std::span<const std::uint8_t>;
 using InputCallback = std::function<void(Bytes message)>;
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     // Device names as the user sees them, in device id order (0 .. n-1).

@@ -20,8 +20,7 @@ std::string withoutClientPortNumbers(const std::string& name) {
     if (space == std::string::npos) return name;
     const auto colon = name.find(':', space);
     if (colon == std::string::npos) return name;
-    if (!allDigits(name, space + 1, colon) || !allDigits(name, colon + 1, name.size()))
-        return name;
+    if (!allDigits(name, space + 1, colon) || !allDigits(name, colon + 1, name.size())) return name;
     return name.substr(0, space);
 }
 

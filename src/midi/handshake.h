@@ -11,7 +11,7 @@
 namespace midi {
 
 class Handshake {
-public:
+  public:
     static constexpr Millis kTick{100};
 
     explicit Handshake(Clock& clock) : clock_(clock) {}
@@ -29,7 +29,7 @@ public:
     // Waits for a system message (status F0 or above) since restart(). False on time-out.
     bool waitForAnswer();
 
-private:
+  private:
     Clock& clock_;
     std::function<void()> pump_;
     int timeoutTicks_ = 10;

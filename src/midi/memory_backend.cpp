@@ -14,8 +14,7 @@ constexpr std::array<std::uint8_t, 8> kProbe{0xF0, 0x43, 0x30, 0x4C, 0x08, 0x00,
 MemoryBackend::MemoryBackend(std::vector<std::string> inputs, std::vector<std::string> outputs)
     : inputs_(std::move(inputs)), outputs_(std::move(outputs)) {}
 
-void MemoryBackend::setDevices(std::vector<std::string> inputs,
-                               std::vector<std::string> outputs) {
+void MemoryBackend::setDevices(std::vector<std::string> inputs, std::vector<std::string> outputs) {
     inputs_ = std::move(inputs);
     outputs_ = std::move(outputs);
 }

@@ -13,7 +13,7 @@
 namespace midi {
 
 class MemoryBackend final : public Backend {
-public:
+  public:
     MemoryBackend(std::vector<std::string> inputs = {}, std::vector<std::string> outputs = {});
 
     std::vector<std::string> inputNames() override { return inputs_; }
@@ -54,7 +54,7 @@ public:
     int openedOutputId() const { return outputId_; }
     int openedInputId() const { return inputId_; }
 
-private:
+  private:
     std::vector<std::string> inputs_;
     std::vector<std::string> outputs_;
     bool outputOpen_ = false;
@@ -67,8 +67,8 @@ private:
     std::optional<std::string> sendError_;
     std::optional<std::vector<std::uint8_t>> probeAnswer_;
     std::vector<std::vector<std::uint8_t>> pendingInput_;
-    std::vector<std::uint8_t> wire_;  // every byte sent, in order
-    std::vector<std::size_t> ends_;   // end offset of each message in wire_
+    std::vector<std::uint8_t> wire_; // every byte sent, in order
+    std::vector<std::size_t> ends_;  // end offset of each message in wire_
 };
 
 } // namespace midi

@@ -86,8 +86,8 @@ void MidiPort::SendLong(Bytes message) {
     if (!outputOpen_) return;
     if (message.size() > kLongMessageCapacity) {
         throw EmidioutputError("System-exclusive message of " + std::to_string(message.size()) +
-                               " bytes refused: at most " +
-                               std::to_string(kLongMessageCapacity) + " bytes can be sent");
+                               " bytes refused: at most " + std::to_string(kLongMessageCapacity) +
+                               " bytes can be sent");
     }
     sendBytes(message);
 }
@@ -136,8 +136,8 @@ void MidiPort::outputFailed(const std::string& reason) {
         // The device is gone already; nothing more to release.
     }
     if (lostHandler_) {
-        lostHandler_("The MIDI output \"" + outputName_ + "\" stopped taking messages (" +
-                     reason + "). Your edits are kept; choose an output under Midi Port.");
+        lostHandler_("The MIDI output \"" + outputName_ + "\" stopped taking messages (" + reason +
+                     "). Your edits are kept; choose an output under Midi Port.");
     }
 }
 

@@ -19,7 +19,7 @@ inline constexpr const char* kNoneLine = "NONE";
 inline constexpr std::size_t kLongMessageCapacity = 10000;
 
 class MidiPort {
-public:
+  public:
     // Told once, with a text for the user, when the open output stops taking messages.
     using OutputLostHandler = std::function<void(const std::string& text)>;
 
@@ -68,7 +68,7 @@ public:
     // closing the device right afterwards loses nothing.
     void drain();
 
-private:
+  private:
     void sendBytes(Bytes message);
     void outputFailed(const std::string& reason);
 

@@ -10,7 +10,7 @@
 namespace midi {
 
 class PortDialogLogic {
-public:
+  public:
     PortDialogLogic(MidiPort& port, PortNameStore& store) : port_(port), store_(store) {}
 
     struct Startup {
@@ -26,7 +26,7 @@ public:
     // the first failure is raised afterwards.
     void FormClose();
 
-private:
+  private:
     MidiPort& port_;
     PortNameStore& store_;
 };

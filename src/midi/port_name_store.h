@@ -8,12 +8,12 @@
 namespace midi {
 
 struct PortNames {
-    std::string in = "X";  // "X" means never chosen: the dialog is shown at start-up
+    std::string in = "X"; // "X" means never chosen: the dialog is shown at start-up
     std::string out = "X";
 };
 
 class PortNameStore {
-public:
+  public:
     virtual ~PortNameStore() = default;
     virtual PortNames loadPortNames() = 0;
     // Writes both names and makes them durable at once.

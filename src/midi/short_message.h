@@ -23,11 +23,15 @@ inline constexpr std::size_t shortMessageLength(std::uint8_t status) {
     if (status < 0xF0) return 3;
     switch (status) {
     case 0xF1:
-    case 0xF3: return 2;
-    case 0xF2: return 3;
+    case 0xF3:
+        return 2;
+    case 0xF2:
+        return 3;
     case 0xF0:
-    case 0xF7: return 0;
-    default: return 1;
+    case 0xF7:
+        return 0;
+    default:
+        return 1;
     }
 }
 

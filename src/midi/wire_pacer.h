@@ -13,7 +13,7 @@
 namespace midi {
 
 class WirePacer {
-public:
+  public:
     static constexpr double kBytesPerSecond = 3125.0;
     static constexpr std::size_t kDefaultBacklog = 512;
 
@@ -28,7 +28,7 @@ public:
     // Bytes estimated to be still on their way to the wire.
     double pendingBytes() const;
 
-private:
+  private:
     Clock& clock_;
     std::size_t backlog_;
     double pending_ = 0.0; // at time last_

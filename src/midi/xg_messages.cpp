@@ -105,7 +105,9 @@ void XgMessages::SendQSLocal(bool on) {
     port_.SendLong(t_.qsLocal);
 }
 
-void XgMessages::SendProbe() { port_.SendLong(t_.probe); }
+void XgMessages::SendProbe() {
+    port_.SendLong(t_.probe);
+}
 
 // ---- parts --------------------------------------------------------------------------------
 

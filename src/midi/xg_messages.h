@@ -33,7 +33,7 @@ inline constexpr Byte kMasterVolumeAddress = 0x04;
 inline constexpr Byte kTransposeAddress = 0x06;
 
 class XgMessages {
-public:
+  public:
     XgMessages(MidiPort& port, image::SynthImage& image, Clock& clock);
 
     // Writes the device number into the templates and into every stored voice dump.
@@ -86,15 +86,14 @@ public:
     // bank/program triple marked as "always differs" when any of the three differs.
     Byte expectedForTable(int part, int offset) const;
 
-private:
+  private:
     void sendPartOffset(int part, int offset, Byte value); // detune as two bytes
     void sendPartBulk(int part);
     void sendPartByParameters(int part);
     void sendPartTableQs300();
     bool partGroupDiffers(int part) const;
     template <std::size_t A, std::size_t B, std::size_t Size>
-    void sendEffectBlock(Message<A>& dumpA, Message<B>& dumpB,
-                         const std::array<Byte, Size>& block);
+    void sendEffectBlock(Message<A>& dumpA, Message<B>& dumpB, const std::array<Byte, Size>& block);
     bool handshakeNeededForVoice() const;
     bool insideHandshake(const std::function<void()>& send);
     bool waitForModule();

@@ -15,7 +15,7 @@ using midi::MidiPort;
 using Msg = std::vector<std::uint8_t>;
 
 class FakeStore : public midi::PortNameStore {
-public:
+  public:
     midi::PortNames names;
     int saves = 0;
     midi::PortNames loadPortNames() override { return names; }
@@ -135,7 +135,8 @@ TEST_F(PortFixture, ShortMessagesGoOutWithTheirLength) {
     port.SendShortRaw(midi::packShort(0xC4, 5, 0)); // program change: two bytes
     port.SendShortRaw(0xFE);                        // active sensing: one byte
     port.AllNotesOff(3);
-    EXPECT_EQ(backend.sent(), (std::vector<Msg>{{0x92, 60, 100}, {0xC4, 5}, {0xFE}, {0xB3, 0x7B, 0x00}}));
+    EXPECT_EQ(backend.sent(),
+              (std::vector<Msg>{{0x92, 60, 100}, {0xC4, 5}, {0xFE}, {0xB3, 0x7B, 0x00}}));
     EXPECT_THROW(port.SendShort(0x40, 1, 2), midi::EmidioutputError);
 }
 

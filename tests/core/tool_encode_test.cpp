@@ -43,8 +43,9 @@ TEST(ToolEncode, SingleParameterChanges) {
 
 TEST(ToolEncode, BlocksAndVoices) {
     const auto reverb = encode({"reverb"});
-    EXPECT_EQ(reverb.out, "F0 43 00 4C 00 0E 02 01 00 01 00 12 0A 08 0D 31 00 00 00 00 28 40 40 64 F7\n"
-                          "F0 43 00 4C 00 06 02 01 10 00 04 32 08 40 00 69 F7\n");
+    EXPECT_EQ(reverb.out,
+              "F0 43 00 4C 00 0E 02 01 00 01 00 12 0A 08 0D 31 00 00 00 00 28 40 40 64 F7\n"
+              "F0 43 00 4C 00 06 02 01 10 00 04 32 08 40 00 69 F7\n");
     const auto part = encode({"--device", "2", "part", "10"});
     EXPECT_EQ(part.out.substr(0, 26), "F0 43 02 4C 00 29 08 09 00");
     EXPECT_EQ(std::count(part.out.begin(), part.out.end(), '\n'), 2);
@@ -55,18 +56,18 @@ TEST(ToolEncode, BlocksAndVoices) {
 }
 
 TEST(ToolEncode, BadArgumentsAreOneLineAndStatusTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {},
-             {"bogus"},
-             {"part-param", "17", "0", "0"},
-             {"part-param", "1", "104", "0"},
-             {"part-param", "1", "11", "128"},
-             {"part-param", "1", "11"},
-             {"effect-type", "delay", "1", "0"},
-             {"qs-local", "maybe"},
-             {"qs-voice", "0"},
-             {"--device", "16", "probe"},
-             {"master-tune", "12x"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"bogus"},
+                                               {"part-param", "17", "0", "0"},
+                                               {"part-param", "1", "104", "0"},
+                                               {"part-param", "1", "11", "128"},
+                                               {"part-param", "1", "11"},
+                                               {"effect-type", "delay", "1", "0"},
+                                               {"qs-local", "maybe"},
+                                               {"qs-voice", "0"},
+                                               {"--device", "16", "probe"},
+                                               {"master-tune", "12x"}}) {
         const auto run = encode(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty());
@@ -87,8 +88,8 @@ TEST(ToolSend, SendsWhatEncodePrintsToTheNamedPort) {
     const std::vector<std::string> args{"--out", "Cable", "qs-local", "off"};
     EXPECT_EQ(tool::runSend(backend, args, out, err), 0);
     EXPECT_EQ(backend.openedOutputId(), 1);
-    EXPECT_EQ(backend.sent(),
-              (std::vector<std::vector<std::uint8_t>>{{0xF0, 0x43, 0x10, 0x4B, 0x00, 0x00, 0x09, 0x00, 0xF7}}));
+    EXPECT_EQ(backend.sent(), (std::vector<std::vector<std::uint8_t>>{
+                                  {0xF0, 0x43, 0x10, 0x4B, 0x00, 0x00, 0x09, 0x00, 0xF7}}));
     EXPECT_EQ(out.str(), "sent 1 message to Cable\n");
 }
 

@@ -48,8 +48,8 @@ TEST(WirePacer, ThePortKeepsEveryMessageOfABurstInOrder) {
     port.OpenMidiOut(0);
     std::vector<std::vector<std::uint8_t>> expected;
     for (int i = 0; i < 200; ++i) {
-        std::vector<std::uint8_t> m{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00,
-                                    static_cast<std::uint8_t>(i & 0x7F), 0x00, 0xF7};
+        std::vector<std::uint8_t> m{
+            0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, static_cast<std::uint8_t>(i & 0x7F), 0x00, 0xF7};
         port.SendLong(m);
         expected.push_back(m);
     }

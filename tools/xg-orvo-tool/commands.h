@@ -10,8 +10,7 @@
 namespace tool {
 
 // Returns the exit status: 0 success, 1 failure of the operation, 2 bad arguments.
-using CommandFn = int (*)(std::span<const std::string> args, std::ostream& out,
-                          std::ostream& err);
+using CommandFn = int (*)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 struct Command {
     std::string_view name;

@@ -91,6 +91,8 @@ const Command kMidiCommands[] = {
 
 } // namespace
 
-std::span<const Command> midiCommands() { return kMidiCommands; }
+std::span<const Command> midiCommands() {
+    return kMidiCommands;
+}
 
 } // namespace tool

@@ -13,7 +13,9 @@ void silenceJackMessages() {
     jack_set_info_function(quiet);
 }
 
-JackWatch::~JackWatch() { stop(); }
+JackWatch::~JackWatch() {
+    stop();
+}
 
 bool JackWatch::start() {
     stop();
@@ -40,6 +42,8 @@ bool JackWatch::portExists(const std::string& name) const {
     return jack_port_by_name(client_, name.c_str()) != nullptr;
 }
 
-void JackWatch::onShutdown(void* self) { static_cast<JackWatch*>(self)->gone_ = true; }
+void JackWatch::onShutdown(void* self) {
+    static_cast<JackWatch*>(self)->gone_ = true;
+}
 
 } // namespace midi

@@ -10,7 +10,7 @@ struct _jack_client;
 namespace midi {
 
 class JackWatch {
-public:
+  public:
     JackWatch() = default;
     ~JackWatch();
     JackWatch(const JackWatch&) = delete;
@@ -23,7 +23,7 @@ public:
     // Whether a port of this full name ("client:port") still exists.
     bool portExists(const std::string& name) const;
 
-private:
+  private:
     static void onShutdown(void* self);
 
     _jack_client* client_ = nullptr;

@@ -19,7 +19,7 @@ namespace midi {
 struct RtMidiBackend::Port {
     RtMidi::Api api;
     unsigned index;
-    std::string rawName;  // as the API names it
+    std::string rawName;   // as the API names it
     std::string shownName; // what the user sees and the configuration keeps
 };
 
@@ -32,10 +32,9 @@ std::vector<RtMidi::Api> offeredApis() {
     std::vector<RtMidi::Api> compiled;
     RtMidi::getCompiledApi(compiled);
     std::vector<RtMidi::Api> apis;
-    for (auto api : {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK, RtMidi::MACOSX_CORE,
-                     RtMidi::WINDOWS_MM}) {
-        if (std::find(compiled.begin(), compiled.end(), api) != compiled.end())
-            apis.push_back(api);
+    for (auto api :
+         {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK, RtMidi::MACOSX_CORE, RtMidi::WINDOWS_MM}) {
+        if (std::find(compiled.begin(), compiled.end(), api) != compiled.end()) apis.push_back(api);
     }
     return apis;
 }
@@ -49,13 +48,13 @@ void errorCallback(RtMidiError::Type type, const std::string& text, void* user) 
 // Swallows what RtMidi prints while a client is created: its error callback can only be
 // installed afterwards, and a missing sequencer or server is not worth a word.
 class QuietStderr {
-public:
+  public:
     QuietStderr() : saved_(std::cerr.rdbuf(&sink_)) {}
     ~QuietStderr() { std::cerr.rdbuf(saved_); }
     QuietStderr(const QuietStderr&) = delete;
     QuietStderr& operator=(const QuietStderr&) = delete;
 
-private:
+  private:
     struct Sink : std::streambuf {
         int overflow(int c) override { return c; }
     } sink_;
@@ -66,8 +65,8 @@ private:
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 #endif
 
-template <class T> std::unique_ptr<T> makeClient(RtMidi::Api api, const std::string& name,
-                                                 RtMidiBackend* backend) {
+template <class T>
+std::unique_ptr<T> makeClient(RtMidi::Api api, const std::string& name, RtMidiBackend* backend) {
     try {
         QuietStderr quiet;
         auto client = std::make_unique<T>(api, name);
@@ -253,9 +252,8 @@ void RtMidiBackend::checkOutputAlive() {
     if (now - lastAliveCheck_ < kAliveCheckInterval) return;
     lastAliveCheck_ = now;
     const auto ports = listPorts(false, true);
-    const bool present = std::any_of(ports.begin(), ports.end(), [&](const Port& p) {
-        return p.shownName == outputAlsaName_;
-    });
+    const bool present = std::any_of(ports.begin(), ports.end(),
+                                     [&](const Port& p) { return p.shownName == outputAlsaName_; });
     if (!present) throw BackendError("the device is no longer connected");
 }
 

@@ -18,7 +18,7 @@ class RtMidiOut;
 namespace midi {
 
 class RtMidiBackend final : public Backend {
-public:
+  public:
     explicit RtMidiBackend(std::string clientName = "XG-Orvo");
     ~RtMidiBackend() override;
 
@@ -38,7 +38,7 @@ public:
 
     struct Port; // one device of one API, as listed
 
-private:
+  private:
     std::vector<Port> listPorts(bool inputs, bool alsaOnly = false);
     std::string takeError();
     void checkOutputAlive();
