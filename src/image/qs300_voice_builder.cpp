@@ -18,41 +18,42 @@ Byte clampTo(int value, int low, int high) {
 // Evenly spread scaling break points; scaling offsets at 64 leave the keyboard flat.
 constexpr std::array<Byte, 4> kBreakPoints{24, 48, 72, 96};
 
-void putElement(std::span<Byte, kVoiceElementSize> out, const ElementSpec& spec) {
-    if (spec.zeroed) {
+void putElement(std::span<Byte, kVoiceElementSize> out, const ElementSpec& description) {
+    if (description.zeroed) {
         std::fill(out.begin(), out.end(), Byte{0});
         return;
     }
     const auto defaults = defaultElement();
     std::copy(defaults.begin(), defaults.end(), out.begin());
-    const int wave = std::clamp(spec.wave, 0, kWaveCount - 1);
+    const int wave = std::clamp(description.wave, 0, kWaveCount - 1);
     out[kWaveHigh] = static_cast<Byte>(wave / 128);
     out[kWaveLow] = static_cast<Byte>(wave % 128);
-    out[kNoteLow] = clampTo(spec.noteLow, 0, 127);
-    out[kNoteHigh] = clampTo(std::max(spec.noteLow, spec.noteHigh), 0, 127);
-    out[kVelocityLow] = clampTo(spec.velocityLow, 1, 127);
-    out[kVelocityHigh] = clampTo(std::max(spec.velocityLow, spec.velocityHigh), 1, 127);
-    out[kLfoWave] = clampTo(spec.lfoWave, 0, 2);
-    out[kLfoSpeed] = clampTo(spec.lfoSpeed, 0, 63);
-    out[kLfoPitchDelay] = clampTo(spec.lfoPitchDelay, 0, 127);
-    out[kLfoPitchDepth] = clampTo(spec.vibrato, 0, 63);
-    out[kLfoFilterDepth] = clampTo(spec.wah, 0, 15);
-    out[kLfoAmpDepth] = clampTo(spec.tremolo, 0, 31);
-    out[kNoteShift] = clampTo(64 + spec.noteShift, 32, 96);
-    out[kDetune] = clampTo(64 + spec.detune, 14, 114);
-    out[kResonance] = clampTo(spec.resonance, 0, 63);
-    out[kFilterVelocitySense] = clampTo(spec.filterVelocity, 0, 7);
-    out[kCutoff] = clampTo(spec.cutoff, 0, 127);
-    out[element::kLevel] = clampTo(spec.level, 0, 127);
-    out[kVelocityCurve] = clampTo(spec.velocityCurve, 0, 6);
-    out[kPan] = clampTo(7 + spec.pan, 0, 14);
-    out[kKeyOnDelay] = clampTo(spec.keyOnDelay, 0, 15);
+    out[kNoteLow] = clampTo(description.noteLow, 0, 127);
+    out[kNoteHigh] = clampTo(std::max(description.noteLow, description.noteHigh), 0, 127);
+    out[kVelocityLow] = clampTo(description.velocityLow, 1, 127);
+    out[kVelocityHigh] =
+        clampTo(std::max(description.velocityLow, description.velocityHigh), 1, 127);
+    out[kLfoWave] = clampTo(description.lfoWave, 0, 2);
+    out[kLfoSpeed] = clampTo(description.lfoSpeed, 0, 63);
+    out[kLfoPitchDelay] = clampTo(description.lfoPitchDelay, 0, 127);
+    out[kLfoPitchDepth] = clampTo(description.vibrato, 0, 63);
+    out[kLfoFilterDepth] = clampTo(description.wah, 0, 15);
+    out[kLfoAmpDepth] = clampTo(description.tremolo, 0, 31);
+    out[kNoteShift] = clampTo(64 + description.noteShift, 32, 96);
+    out[kDetune] = clampTo(64 + description.detune, 14, 114);
+    out[kResonance] = clampTo(description.resonance, 0, 63);
+    out[kFilterVelocitySense] = clampTo(description.filterVelocity, 0, 7);
+    out[kCutoff] = clampTo(description.cutoff, 0, 127);
+    out[element::kLevel] = clampTo(description.level, 0, 127);
+    out[kVelocityCurve] = clampTo(description.velocityCurve, 0, 6);
+    out[kPan] = clampTo(7 + description.pan, 0, 14);
+    out[kKeyOnDelay] = clampTo(description.keyOnDelay, 0, 15);
 
-    const auto& pitch = pitchEgTemplate(spec.pitch).values;
+    const auto& pitch = pitchEgTemplate(description.pitch).values;
     std::copy(pitch.begin(), pitch.end(), out.begin() + kPitchEgRates);
-    const auto& filter = filterEgTemplate(spec.filter).values;
+    const auto& filter = filterEgTemplate(description.filter).values;
     std::copy(filter.begin(), filter.end(), out.begin() + kFilterEgRates);
-    const auto& amp = ampEgTemplate(spec.amp).values;
+    const auto& amp = ampEgTemplate(description.amp).values;
     std::copy(amp.begin(), amp.end(), out.begin() + kAmpEgRates);
 }
 
@@ -109,38 +110,40 @@ std::array<Byte, kVoiceElementSize> defaultElement() {
     return e;
 }
 
-std::array<Byte, kVoiceDataSize> buildVoiceData(const VoiceSpec& spec) {
+std::array<Byte, kVoiceDataSize> buildVoiceData(const VoiceSpec& description) {
     std::array<Byte, kVoiceDataSize> data{};
     for (int i = 0; i < kVoiceNameSize; ++i) {
-        const auto c = static_cast<std::size_t>(i) < spec.name.size()
-                           ? static_cast<unsigned char>(spec.name[static_cast<std::size_t>(i)])
-                           : ' ';
+        const auto c =
+            static_cast<std::size_t>(i) < description.name.size()
+                ? static_cast<unsigned char>(description.name[static_cast<std::size_t>(i)])
+                : ' ';
         data[static_cast<std::size_t>(i)] = c >= 32 && c <= 126 ? c : ' ';
     }
     Byte elementSwitch = 0;
     for (int e = 0; e < 4; ++e) {
-        const auto& element = spec.elements[static_cast<std::size_t>(e)];
+        const auto& element = description.elements[static_cast<std::size_t>(e)];
         if (element.on && !element.zeroed) elementSwitch |= static_cast<Byte>(1 << e);
         putElement(
             std::span<Byte, kVoiceElementSize>(data.data() + elementStart(e), kVoiceElementSize),
             element);
     }
     data[kElementSwitch] = elementSwitch;
-    data[voice::kLevel] = clampTo(spec.level, 0, 127);
-    data[kVelocitySenseDepth] = clampTo(spec.velocityDepth, 0, 127);
-    data[kVelocitySenseOffset] = clampTo(spec.velocityOffset, 0, 127);
-    data[kReverbSend] = clampTo(spec.reverb, 0, 127);
-    data[kChorusSend] = clampTo(spec.chorus, 0, 127);
-    data[kPlayMode] = spec.mono ? 0 : 1;
-    data[kPortamentoSwitch] = spec.portamento > 0 ? 1 : 0;
-    data[kPortamentoTime] = clampTo(spec.portamento, 0, 127);
+    data[voice::kLevel] = clampTo(description.level, 0, 127);
+    data[kVelocitySenseDepth] = clampTo(description.velocityDepth, 0, 127);
+    data[kVelocitySenseOffset] = clampTo(description.velocityOffset, 0, 127);
+    data[kReverbSend] = clampTo(description.reverb, 0, 127);
+    data[kChorusSend] = clampTo(description.chorus, 0, 127);
+    data[kPlayMode] = description.mono ? 0 : 1;
+    data[kPortamentoSwitch] = description.portamento > 0 ? 1 : 0;
+    data[kPortamentoTime] = clampTo(description.portamento, 0, 127);
     const auto group = [&](int start) {
         return std::span(data).subspan(static_cast<std::size_t>(start), kControlCount);
     };
-    putControls(group(kBendControls), std::clamp(spec.bendRange, 0, 24), 0, 0, 0);
-    putControls(group(kModWheelControls), 0, spec.modWheelCutoff, spec.modWheelVibrato,
-                spec.modWheelWah);
-    putControls(group(kAftertouchControls), 0, spec.aftertouchCutoff, spec.aftertouchVibrato, 0);
+    putControls(group(kBendControls), std::clamp(description.bendRange, 0, 24), 0, 0, 0);
+    putControls(group(kModWheelControls), 0, description.modWheelCutoff,
+                description.modWheelVibrato, description.modWheelWah);
+    putControls(group(kAftertouchControls), 0, description.aftertouchCutoff,
+                description.aftertouchVibrato, 0);
     putControls(group(kAssign1Controls), 0, 0, 0, 0);
     return data;
 }

@@ -220,6 +220,6 @@ constexpr VoiceSpec voiceOf(std::string_view name, ElementSpec e1, ElementSpec e
 std::array<Byte, kVoiceElementSize> defaultElement();
 
 // The 381 data bytes of a described voice. Values outside their ranges are clamped.
-std::array<Byte, kVoiceDataSize> buildVoiceData(const VoiceSpec& spec);
+std::array<Byte, kVoiceDataSize> buildVoiceData(const VoiceSpec& description);
 
 } // namespace image

@@ -29,17 +29,17 @@ TEST(VoiceBuilder, DefaultElementIsTheInitialisedElement) {
 }
 
 TEST(VoiceBuilder, DescriptionBecomesBytes) {
-    auto spec = voiceOf("Test",
-                        element(195, AmpEg::SlowPad, FilterEg::Sweep, PitchEg::UpSlow)
-                            .keys(36, 96)
-                            .detuned(-7)
-                            .shifted(12)
-                            .panned(-3),
-                        kBlankElement, element(95, AmpEg::Organ))
-                    .sends(70, 20)
-                    .monoGlide(15)
-                    .bend(12);
-    const auto d = buildVoiceData(spec);
+    auto description = voiceOf("Test",
+                               element(195, AmpEg::SlowPad, FilterEg::Sweep, PitchEg::UpSlow)
+                                   .keys(36, 96)
+                                   .detuned(-7)
+                                   .shifted(12)
+                                   .panned(-3),
+                               kBlankElement, element(95, AmpEg::Organ))
+                           .sends(70, 20)
+                           .monoGlide(15)
+                           .bend(12);
+    const auto d = buildVoiceData(description);
     EXPECT_EQ(std::string(d.begin(), d.begin() + 10), "Test      ");
     EXPECT_EQ(d[voice::kElementSwitch], 0x05);
     EXPECT_EQ(at(d, 0, el::kWaveHigh), 1);
@@ -62,16 +62,16 @@ TEST(VoiceBuilder, DescriptionBecomesBytes) {
 }
 
 TEST(VoiceBuilder, ExtremeDescriptionsAreClampedIntoRange) {
-    auto spec = voiceOf("Much Too Long Name\x01", element(999, AmpEg::Initial)
-                                                      .detuned(300)
-                                                      .shifted(-99)
-                                                      .panned(40)
-                                                      .keys(100, 20)
-                                                      .filtered(200, 200)
-                                                      .withVibrato(200, 200)
-                                                      .delayed(99))
-                    .bend(99);
-    const auto d = buildVoiceData(spec);
+    auto description = voiceOf("Much Too Long Name\x01", element(999, AmpEg::Initial)
+                                                             .detuned(300)
+                                                             .shifted(-99)
+                                                             .panned(40)
+                                                             .keys(100, 20)
+                                                             .filtered(200, 200)
+                                                             .withVibrato(200, 200)
+                                                             .delayed(99))
+                           .bend(99);
+    const auto d = buildVoiceData(description);
     EXPECT_EQ(std::string(d.begin(), d.begin() + 10), "Much Too L");
     EXPECT_EQ(at(d, 0, el::kDetune), 114);
     EXPECT_EQ(at(d, 0, el::kNoteShift), 32);
