@@ -93,7 +93,8 @@ HitRect ToolStripPainter::paintKnob(const image::SystemBlock& system, SystemKnob
     const SystemKnobInfo& info = systemKnobInfo(knob);
     const int left = knobLeft(info.rect);
     const int top = kKnobTop;
-    const HitRect area{left - 4, top, left + 23, top + 21};
+    // The top row stays: the name box above ends there.
+    const HitRect area{left - 4, top + 1, left + 23, top + 21};
     canvas_.fillRect(area.left, area.top, area.right + 1, area.bottom + 1, draw::ColPanel);
     draw::DrawKnob(canvas_, left + 1, top - 1,
                    knobPosition(systemKnobValue(system, knob), info.minimum, info.maximum), active);
