@@ -73,15 +73,22 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     editor_ = std::make_unique<editor::PartEditor>(session_.image(), session_.messages(),
                                                    session_.port(), *this);
+    effects_ = std::make_unique<effects::EffectEditor>(session_.image(), session_.messages(),
+                                                       session_.port(), *editor_, *this);
+    effects_->setThru(session_.settings().thru);
     setZoom(session_.zoomPercent());
 }
 
-TFXg::~TFXg() = default;
+TFXg::~TFXg() {
+    // The effect editor unhooks itself from the part editor, which must still be there.
+    effects_.reset();
+}
 
 void TFXg::FormShow() {
     if (shown_) return;
     shown_ = true;
     editor_->show();
+    effects_->show();
     update();
 }
 

@@ -8,6 +8,7 @@
 #include "app/virtual_pointer.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
+#include "effects/effect_editor.h"
 
 #include <QWidget>
 
@@ -32,6 +33,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     ~TFXg() override;
 
     editor::PartEditor& editor() { return *editor_; }
+    // The effect rows and the tool strip, painted on the same surface.
+    effects::EffectEditor& effects() { return *effects_; }
     const QImage& surface() const { return editor_->image(); }
 
     // First show: the surface builds its tables and paints itself from the image.
@@ -85,6 +88,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     Session& session_;
     Prompts& prompts_;
     std::unique_ptr<editor::PartEditor> editor_;
+    std::unique_ptr<effects::EffectEditor> effects_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

@@ -82,6 +82,7 @@ void TMF::updateHistoryMenu() {
 
 void TMF::createEditorWindow() {
     editor_ = new TFXg(session_, prompts_);
+    editor_->effects().setHooks(this);
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setObjectName(QStringLiteral("EditorScroller"));
     scrollArea_->setWidgetResizable(false);
@@ -149,6 +150,10 @@ void TMF::AllNotesOff1Click() {
 void TMF::HelpAboutItemClick() {
     TFabout about(this);
     prompts_.runModal(about);
+}
+
+void TMF::thruChanged(bool on) {
+    session_.settings().thru = on;
 }
 
 void TMF::setZoom(int percent) {

@@ -5,6 +5,7 @@
 
 #include "app/main_menu.h"
 #include "app/prompts.h"
+#include "effects/tool_strip_hooks.h"
 
 #include <QMainWindow>
 
@@ -19,7 +20,7 @@ class Session;
 class TFXg;
 class TXmidif;
 
-class TMF final : public QMainWindow {
+class TMF final : public QMainWindow, public effects::ToolStripHooks {
     Q_OBJECT
   public:
     // FormCreate: settings loaded, device number into the templates, history menu, file
@@ -46,6 +47,12 @@ class TMF final : public QMainWindow {
     void AllNotesOff1Click();
     void HelpAboutItemClick();
     void setZoom(int percent);
+
+    // ---- effects::ToolStripHooks (the QS300 editor, the virtual keyboard, the drum
+    // editor and the keyboard range page are not there yet) ----
+    void showAbout() override { HelpAboutItemClick(); }
+    // MIDI thru is a setting kept in the configuration file.
+    void thruChanged(bool on) override;
 
   protected:
     // FormClose.

@@ -20,6 +20,9 @@ PartEditor::~PartEditor() = default;
 const QImage& PartEditor::image() const {
     return impl_->controller.surface();
 }
+draw::Canvas& PartEditor::canvas() {
+    return impl_->controller.canvas();
+}
 void PartEditor::show() {
     impl_->controller.show();
 }
@@ -55,6 +58,9 @@ void PartEditor::setVoiceListHook(VoiceListHook* hook) {
 }
 void PartEditor::setInsertionMode(bool insertion) {
     impl_->controller.setInsertionMode(insertion);
+}
+void PartEditor::redrawVariationSends() {
+    impl_->controller.redrawVariationSends();
 }
 void PartEditor::selectPart(int part) {
     impl_->controller.selectPart(part);

@@ -13,6 +13,10 @@
 
 #include <memory>
 
+namespace draw {
+class Canvas;
+}
+
 namespace editor {
 
 inline constexpr int kSurfaceWidth = 792;
@@ -21,15 +25,24 @@ inline constexpr int kSurfaceHeight = 554;
 // Presses, moves and releases that no control of the part editor claims go here. The
 // effect editor implements it; until it exists nobody listens.
 class EffectHook {
-public:
+  public:
     virtual ~EffectHook() = default;
     virtual void press(MouseButton button, Modifiers modifiers, int x, int y) = 0;
     virtual void move(Modifiers modifiers, int x, int y) = 0;
     virtual void release(MouseButton button, Modifiers modifiers, int x, int y) = 0;
+    // While the hook runs a drag of its own, every press, move and release goes to it and
+    // the part editor leaves the pointer alone.
+    virtual bool dragging() const { return false; }
+    // A click in a pop-up list that is not the part editor's own.
+    virtual void popupListClicked(int /*list*/, int /*item*/, bool /*doubleClick*/) {}
+    // Every press of the surface first closes the pop-up lists, the hook's included.
+    virtual void hidePopupLists() {}
+    // The part editor has just repainted the whole surface; the hook paints its share.
+    virtual void surfaceRepainted() {}
 };
 
 class PartEditor {
-public:
+  public:
     PartEditor(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
                SurfaceHost& host);
     ~PartEditor();
@@ -38,6 +51,8 @@ public:
 
     // The painted surface, kSurfaceWidth x kSurfaceHeight, Format_RGB32.
     const QImage& image() const;
+    // The canvas on that image, for the screens that share the surface (the effect rows).
+    draw::Canvas& canvas();
 
     // First show: builds the hit tables and paints everything from the image.
     void show();
@@ -61,12 +76,16 @@ public:
     // Variation as an insertion effect switches off every strip's variation send and dry
     // level (the effect editor calls this).
     void setInsertionMode(bool insertion);
+    // Repaints every strip's variation send and dry level (the inserted part's captions
+    // are drawn darker; the effect editor calls this after the variation's part changes).
+    void redrawVariationSends();
     // Makes a part current without All Notes Off and redraws both strips and the page.
     void selectPart(int part);
     int currentPart() const;
+    // A drag runs on the surface, the part editor's own or the effect hook's.
     bool dragging() const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

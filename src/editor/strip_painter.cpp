@@ -28,6 +28,8 @@ constexpr draw::Colour kMeter = draw::rgb(120, 60, 10);
 constexpr draw::Colour kMeterActive = draw::rgb(220, 40, 0);
 constexpr int kMeterTop = 274;
 constexpr int kMeterBottom = 378;
+// Byte of the variation block that names the part it is inserted into.
+constexpr std::size_t kVariationPartIndex = 27;
 
 HitRect stripRect(int c, int part) {
     return kStripControls[static_cast<std::size_t>(c)].rect.translated(kStripSpacing * part, 0);
@@ -111,6 +113,8 @@ HitRect StripPainter::paintControl(const image::SynthImage& image, int part, int
     case Kind::ChannelField:
         return paintChannelField(image, part, active);
     case Kind::Knob: {
+        if (insertion_ && (c == strip::kVariation || c == strip::kDry))
+            return paintSendCaption(image, part, c, current);
         const int value = image.part(part, d.offset);
         draw::DrawKnob(canvas_, r.left + 1, r.top - 1, knobValue(value, d.minimum, d.maximum),
                        active);
@@ -124,6 +128,21 @@ HitRect StripPainter::paintControl(const image::SynthImage& image, int part, int
         break;
     }
     return {0, 0, -1, -1};
+}
+
+HitRect StripPainter::paintSendCaption(const image::SynthImage& image, int part, int c,
+                                       bool current) {
+    const HitRect r = stripRect(c, part);
+    const HitRect knob{r.left - 4, r.top, r.left + 23, r.top + 22};
+    canvas_.fillRect(knob.left, knob.top, knob.right + 1, knob.bottom + 1,
+                     current ? kCurrentFill : kStripFill);
+    // The part the variation is inserted into is the one whose sends still matter.
+    const int inserted = image.variation.current[kVariationPartIndex];
+    canvas_.setTextAlign(draw::TextAlign::Centre);
+    draw::SmallText(canvas_, r.left + 8, r.top + 7,
+                    inserted == part ? draw::ColBlack : draw::ColDisabled,
+                    c == strip::kVariation ? "VAR" : "DRY", -8);
+    return knob;
 }
 
 HitRect StripPainter::paintPartLabel(int part, bool current) {

@@ -16,6 +16,10 @@ class StripPainter {
   public:
     explicit StripPainter(draw::Canvas& canvas) : canvas_(canvas) {}
 
+    // Variation as an insertion effect: the variation send and dry level knobs give way to
+    // their captions, darker in the column of the part the effect is inserted into.
+    void setVariationInsertion(bool insertion) { insertion_ = insertion; }
+
     // The background of the whole surface and the frame of the effect area.
     draw::HitRect paintBackground();
     // One whole strip, highlighted for the current part.
@@ -34,8 +38,10 @@ class StripPainter {
     draw::HitRect paintChannelField(const image::SynthImage& image, int part, bool active);
     draw::HitRect paintFader(const image::SynthImage& image, int part, bool active);
     draw::HitRect paintVoiceButton(const image::SynthImage& image, int part, bool current);
+    draw::HitRect paintSendCaption(const image::SynthImage& image, int part, int c, bool current);
 
     draw::Canvas& canvas_;
+    bool insertion_ = false;
 };
 
 } // namespace editor

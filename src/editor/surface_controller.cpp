@@ -50,11 +50,14 @@ void SurfaceController::redrawAll() {
         stripPainter_.paintReceiveSwitch(image_, current_, k);
     stripPainter_.paintTitle(image_, current_);
     pagePainter_.paintPage(image_, current_, controls_);
+    if (effectHook_) effectHook_->surfaceRepainted();
     repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
 }
 
 void SurfaceController::setInsertionMode(bool insertion) {
+    const bool changed = insertion != insertion_;
     insertion_ = insertion;
+    stripPainter_.setVariationInsertion(insertion);
     for (int part = 0; part < image::kPartCount; ++part)
         for (int c : {strip::kVariation, strip::kDry}) {
             if (insertion)
@@ -62,6 +65,20 @@ void SurfaceController::setInsertionMode(bool insertion) {
             else
                 strips_.switchOn(part, c);
         }
+    if (changed && shown_) redrawVariationSends();
+}
+
+void SurfaceController::redrawVariationSends() {
+    for (int part = 0; part < image::kPartCount; ++part)
+        for (int c : {strip::kVariation, strip::kDry}) redrawStripControl(part, c, false);
+}
+
+bool SurfaceController::hookDragging() const {
+    return effectHook_ && effectHook_->dragging();
+}
+
+bool SurfaceController::dragging() const {
+    return drag_.dragging || hookDragging();
 }
 
 void SurfaceController::selectPart(int part) {
@@ -75,6 +92,10 @@ void SurfaceController::selectPart(int part) {
 void SurfaceController::mouseDown(MouseButton button, Modifiers modifiers, int x, int y) {
     hidePopups();
     if (button == MouseButton::Middle) return;
+    if (hookDragging()) {
+        effectHook_->press(button, modifiers, x, y);
+        return;
+    }
     if (drag_.dragging) {
         if (button == MouseButton::Right) enterFineMode(x, y);
         return;
@@ -254,6 +275,10 @@ void SurfaceController::enterFineMode(int x, int y) {
 // ---- Move ---------------------------------------------------------------------------------
 
 void SurfaceController::mouseMove(Modifiers modifiers, int x, int y) {
+    if (hookDragging()) {
+        effectHook_->move(modifiers, x, y);
+        return;
+    }
     if (!drag_.dragging) {
         const int n = pages_.find(x, y);
         setShape(n >= 1 && n <= page::kVibrato ? PointerShape::Drag : PointerShape::Default);
@@ -433,7 +458,11 @@ void SurfaceController::placePointerAfterDrag() {
 // ---- Pop-up lists -------------------------------------------------------------------------
 
 void SurfaceController::popupListClicked(int list, int item, bool doubleClick) {
-    if (list != kControllerList || controllerListOwner_ == 0) return;
+    if (list != kControllerList) {
+        if (effectHook_) effectHook_->popupListClicked(list, item, doubleClick);
+        return;
+    }
+    if (controllerListOwner_ == 0) return;
     const int owner = controllerListOwner_;
     if (doubleClick) hidePopups();
     const int n = owner == 1 ? page::kAc1Number : page::kAc2Number;
@@ -455,6 +484,7 @@ void SurfaceController::hidePopups() {
         repaint(pagePainter_.paintControllerNumber(image_, current_, 2, false));
     }
     if (voiceListHook_) voiceListHook_->hideVoiceLists();
+    if (effectHook_) effectHook_->hidePopupLists();
 }
 
 // ---- Edits --------------------------------------------------------------------------------

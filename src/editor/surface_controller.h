@@ -34,6 +34,7 @@ class SurfaceController {
                       SurfaceHost& host);
 
     const QImage& surface() const { return surface_; }
+    draw::Canvas& canvas() { return canvas_; }
 
     void show();
     void redrawAll();
@@ -50,11 +51,13 @@ class SurfaceController {
     // Variation as an insertion effect: the variation send and dry level of every strip
     // can neither be pressed nor reached with the arrow keys.
     void setInsertionMode(bool insertion);
+    void redrawVariationSends();
     // Makes a part current (no All Notes Off) and redraws both strips and the page.
     void selectPart(int part);
 
     int currentPart() const { return current_; }
-    bool dragging() const { return drag_.dragging; }
+    bool dragging() const;
+    bool hookDragging() const;
     const DragState& drag() const { return drag_; }
     const PartControls& controls() const { return controls_; }
     const StripTable& stripTable() const { return strips_; }

@@ -72,9 +72,9 @@ struct SetSlot {
     SlotRecord record;
 };
 
-constexpr ParameterSet makeParameterSet(std::initializer_list<SetSlot> slots) {
+constexpr ParameterSet makeParameterSet(std::initializer_list<SetSlot> entries) {
     ParameterSet set{};
-    for (const auto& entry : slots) set[static_cast<std::size_t>(entry.slot - 1)] = entry.record;
+    for (const auto& entry : entries) set[static_cast<std::size_t>(entry.slot - 1)] = entry.record;
     return set;
 }
 

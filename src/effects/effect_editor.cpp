@@ -1,0 +1,492 @@
+#include "effects/effect_editor.h"
+
+#include "effects/connection.h"
+#include "effects/display_forms.h"
+#include "effects/effect_geometry.h"
+#include "image/effect_types.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace effects {
+namespace {
+
+using image::EffectKind;
+
+constexpr std::array<EffectKind, 3> kKinds{EffectKind::Reverb, EffectKind::Chorus,
+                                           EffectKind::Variation};
+constexpr int kHiddenLeft = 1000;
+constexpr int kStatusWidth = 140;
+constexpr int kStatusHeight = 18;
+constexpr int kSystemStatusY = 56;
+constexpr int kListItemHeight = 15;
+constexpr int kListMaxHeight = 420;
+
+std::size_t rowOf(EffectKind kind) {
+    return static_cast<std::size_t>(kind);
+}
+
+image::Byte blockAddress(EffectKind kind) {
+    switch (kind) {
+    case EffectKind::Reverb:
+        return midi::kReverbBlockAddress;
+    case EffectKind::Chorus:
+        return midi::kChorusBlockAddress;
+    case EffectKind::Variation:
+        break;
+    }
+    return midi::kVariationBlockAddress;
+}
+
+int listOf(EffectKind kind) {
+    return kind == EffectKind::Reverb   ? kReverbList
+           : kind == EffectKind::Chorus ? kChorusList
+                                        : kVariationList;
+}
+
+} // namespace
+
+EffectEditor::EffectEditor(image::SynthImage& image, midi::XgMessages& messages,
+                           midi::MidiPort& port, editor::PartEditor& surface,
+                           editor::SurfaceHost& host)
+    : image_(image), messages_(messages), port_(port), surface_(surface), host_(host),
+      types_(image), rows_(surface.canvas()), tools_(surface.canvas()) {
+    for (EffectKind kind : kKinds)
+        for (int s = 1; s <= slotCount(kind); ++s)
+            slotRects_[rowOf(kind)][static_cast<std::size_t>(s)] = knobRect(kind, s);
+}
+
+EffectEditor::~EffectEditor() {
+    if (attached_) surface_.setEffectHook(nullptr);
+}
+
+// ---- Showing ------------------------------------------------------------------------------
+
+void EffectEditor::show() {
+    if (!attached_) {
+        attached_ = true;
+        surface_.setEffectHook(this);
+    }
+    surface_.setInsertionMode(!variationSystem());
+    redrawAll();
+}
+
+void EffectEditor::surfaceRepainted() {
+    // The part editor painted over everything; what was under the status field is gone.
+    status_ = editor::StatusField();
+    redrawAll();
+}
+
+void EffectEditor::redrawAll() {
+    repaint(tools_.paint(image_.system, thru_));
+    repaint(rows_.paintBackground());
+    for (EffectKind kind : kKinds) redrawRow(kind);
+    repaint(rows_.paintConnection(variationSystem() ? Connection::System : Connection::Insertion));
+}
+
+void EffectEditor::reset() {
+    if (dragging()) finishDrag();
+    hidePopupLists();
+    image::resetEffects(image_);
+    image_.system = image::SystemBlock{};
+    types_.SuppressTypeSave = false;
+    types_.restart();
+    applyConnection();
+    redrawAll();
+}
+
+void EffectEditor::showLoaded() {
+    types_.SuppressTypeSave = true;
+    for (EffectKind kind : kKinds) showType(kind, types_.current(kind));
+    types_.SuppressTypeSave = false;
+    types_.restart();
+    applyConnection();
+    redrawAll();
+}
+
+void EffectEditor::setThru(bool on) {
+    thru_ = on;
+    repaint(tools_.paintThruLed(on));
+}
+
+bool EffectEditor::variationSystem() const {
+    return connectionOf(image_) == Connection::System;
+}
+
+HitRect EffectEditor::slotRect(EffectKind kind, int slot) const {
+    if (slot < 1 || slot > slotCount(kind)) return {kHiddenLeft, 0, 0, 0};
+    return slotRects_[rowOf(kind)][static_cast<std::size_t>(slot)];
+}
+
+EffectSlot EffectEditor::slot(EffectKind kind, int slot) const {
+    return effectSlot(kind, types_.current(kind), slot,
+                      variationSystem() ? Connection::System : Connection::Insertion);
+}
+
+// ---- Type changes -------------------------------------------------------------------------
+
+void EffectEditor::showType(EffectKind kind, int type) {
+    const image::Byte connection = image_.variation.current[kConnectionIndex];
+    if (!types_.changeType(kind, type)) return;
+    // The stored block of a type was saved under whatever connection was active then; the
+    // connection is the editor's, not the type's, so it stays what the screen shows.
+    if (kind == EffectKind::Variation && !types_.SuppressTypeSave)
+        image_.variation.current[kConnectionIndex] = connection;
+    redrawRow(kind);
+}
+
+void EffectEditor::redrawRow(EffectKind kind) {
+    const auto values = block(kind);
+    for (int s = 1; s <= slotCount(kind); ++s) {
+        const EffectSlot es = slot(kind, s);
+        const bool visible = es.visible() && !es.record.empty();
+        HitRect r = knobRect(kind, s);
+        if (!visible) r.left = kHiddenLeft; // no click finds a hidden knob
+        slotRects_[rowOf(kind)][static_cast<std::size_t>(s)] = r;
+        repaint(rows_.paintKnob(kind, s, visible, readSlotValue(values, es.record),
+                                es.record.minimum, es.record.maximum, false));
+        repaint(rows_.paintLabel(kind, s, visible ? es.label : std::string_view{}));
+    }
+    const int type = types_.current(kind);
+    repaint(rows_.paintHeader(kind, type, type != 0));
+}
+
+void EffectEditor::SetVariationConnection(bool system) {
+    const Connection wanted = system ? Connection::System : Connection::Insertion;
+    if (!effects::SetVariationConnection(image_, messages_, wanted)) return;
+    applyConnection();
+}
+
+void EffectEditor::applyConnection() {
+    const bool system = variationSystem();
+    repaint(rows_.paintConnection(system ? Connection::System : Connection::Insertion));
+    surface_.setInsertionMode(!system);
+    RedrawVariationSends();
+    redrawRow(EffectKind::Variation);
+}
+
+void EffectEditor::RedrawVariationSends() {
+    surface_.redrawVariationSends();
+}
+
+void EffectEditor::sendBlock(EffectKind kind) {
+    switch (kind) {
+    case EffectKind::Reverb:
+        messages_.SendReverb();
+        break;
+    case EffectKind::Chorus:
+        messages_.SendChorus();
+        break;
+    case EffectKind::Variation:
+        messages_.SendVariation();
+        break;
+    }
+}
+
+// ---- Presses ------------------------------------------------------------------------------
+
+void EffectEditor::press(editor::MouseButton button, editor::Modifiers, int x, int y) {
+    if (button == editor::MouseButton::Middle) return;
+    if (dragging()) {
+        if (button == editor::MouseButton::Right) drag_.enterFine(x, y, host_);
+        return;
+    }
+    // The part editor offers the start of its own drags too; those are not ours.
+    if (surface_.dragging()) return;
+    if (pressHotArea(x, y) || pressToolArea(x, y)) return;
+    pressKnob(x, y);
+}
+
+bool EffectEditor::pressHotArea(int x, int y) {
+    if (kInsButton.contains(x, y)) {
+        SetVariationConnection(false);
+        return true;
+    }
+    if (kSysButton.contains(x, y)) {
+        SetVariationConnection(true);
+        return true;
+    }
+    for (EffectKind kind : kKinds) {
+        if (listButtonRect(kind).contains(x, y)) {
+            openTypeList(kind);
+            return true;
+        }
+    }
+    for (EffectKind kind : kKinds) {
+        if (ledRect(kind).contains(x, y)) {
+            clickLed(kind);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EffectEditor::pressToolArea(int x, int y) {
+    const ToolArea area = findToolArea(x, y);
+    switch (area) {
+    case ToolArea::None:
+        return false;
+    case ToolArea::MasterTune:
+    case ToolArea::MasterVolume:
+    case ToolArea::Transpose: {
+        const auto knob = static_cast<SystemKnob>(static_cast<int>(area) - 9);
+        const SystemKnobInfo& info = systemKnobInfo(knob);
+        active_ = ActiveSlot{};
+        active_.area = DragArea::System;
+        active_.knob = knob;
+        active_.pressX = x;
+        active_.pressY = y;
+        startDrag(info.minimum, info.maximum, systemKnobValue(image_.system, knob));
+        return true;
+    }
+    case ToolArea::VoiceEditor:
+        clickVoiceEditor();
+        return true;
+    case ToolArea::ThruLed:
+        toggleThru();
+        return true;
+    case ToolArea::About:
+        if (hooks_) hooks_->showAbout();
+        return true;
+    case ToolArea::VirtualKeyboard:
+        if (hooks_) hooks_->toggleVirtualKeyboard();
+        return true;
+    case ToolArea::DrumEditor:
+        if (hooks_) hooks_->toggleDrumEditor();
+        return true;
+    case ToolArea::KeyboardRange:
+        if (hooks_) hooks_->toggleKeyboardRange();
+        return true;
+    }
+    return false;
+}
+
+bool EffectEditor::pressKnob(int x, int y) {
+    for (EffectKind kind : kKinds) {
+        for (int s = 1; s <= slotCount(kind); ++s) {
+            if (!slotRects_[rowOf(kind)][static_cast<std::size_t>(s)].contains(x, y)) continue;
+            const EffectSlot es = slot(kind, s);
+            if (es.record.empty()) return false;
+            active_ = ActiveSlot{};
+            active_.area = kind == EffectKind::Reverb   ? DragArea::Reverb
+                           : kind == EffectKind::Chorus ? DragArea::Chorus
+                                                        : DragArea::Variation;
+            active_.kind = kind;
+            active_.slot = s;
+            active_.record = es.record;
+            active_.pressX = x;
+            active_.pressY = y;
+            startDrag(es.record.minimum, es.record.maximum, readSlotValue(block(kind), es.record));
+            return true;
+        }
+    }
+    return false;
+}
+
+void EffectEditor::clickLed(EffectKind kind) {
+    if (types_.current(kind) != 0) {
+        types_.rememberCurrent(kind);
+        showType(kind, 0);
+        messages_.SendEffectType(blockAddress(kind), 0, 0);
+        return;
+    }
+    showType(kind, types_.last(kind));
+    // The whole block, so that the module plays the restored parameters and not the
+    // defaults its type code alone would bring.
+    sendBlock(kind);
+    if (kind == EffectKind::Variation && !variationSystem()) RedrawVariationSends();
+}
+
+void EffectEditor::openTypeList(EffectKind kind) {
+    std::vector<std::string> items;
+    for (const auto& type : image::effectTypes(kind)) items.emplace_back(type.name);
+    const int height =
+        std::min(static_cast<int>(items.size()) * kListItemHeight + 4, kListMaxHeight);
+    const int y = std::max(2, listButtonRect(kind).bottom - height);
+    openList_ = listOf(kind);
+    host_.showPopupList(openList_, kTypeListX, y, kTypeListWidth, height, items,
+                        types_.current(kind));
+}
+
+void EffectEditor::popupListClicked(int list, int item, bool) {
+    if (list < kReverbList || list > kVariationList) return;
+    const auto kind = static_cast<EffectKind>(list - kReverbList);
+    hidePopupLists();
+    if (item < 0 || item >= TypeMemory::typeCount(kind)) return;
+    types_.rememberCurrent(kind);
+    showType(kind, item);
+    sendBlock(kind);
+    if (kind == EffectKind::Variation && !variationSystem()) RedrawVariationSends();
+}
+
+void EffectEditor::hidePopupLists() {
+    if (openList_ == 0) return;
+    host_.hidePopupList(openList_);
+    openList_ = 0;
+}
+
+void EffectEditor::clickVoiceEditor() {
+    const int part = std::clamp(surface_.currentPart(), 0, image::kPartCount - 1);
+    const bool userVoice = image_.hasUserVoice(part) ||
+                           image_.part(part, image::offset::kBankMsb) == image::kBankQsUserVoice;
+    if (!userVoice) {
+        repaint(tools_.paintVoiceButton(true));
+        host_.showMessage(kNoUserVoiceMessage);
+        repaint(tools_.paintVoiceButton(false));
+        return;
+    }
+    if (hooks_) hooks_->openVoiceEditor(part);
+}
+
+void EffectEditor::toggleThru() {
+    setThru(!thru_);
+    if (!thru_) {
+        // Notes passed through so far would otherwise hang.
+        const int part = std::clamp(surface_.currentPart(), 0, image::kPartCount - 1);
+        const int channel = image_.part(part, image::offset::kReceiveChannel);
+        if (channel < 16) port_.AllNotesOff(channel);
+    }
+    if (hooks_) hooks_->thruChanged(thru_);
+}
+
+// ---- Knob drags ---------------------------------------------------------------------------
+
+void EffectEditor::startDrag(int minimum, int maximum, int value) {
+    showStatus();
+    drag_.begin(minimum, maximum, value, host_);
+    host_.setPointerShape(editor::PointerShape::Hidden);
+    redrawActive(true);
+}
+
+void EffectEditor::move(editor::Modifiers, int x, int y) {
+    if (!dragging()) return;
+    if (x == active_.lastX && y == active_.lastY) return;
+    active_.lastX = x;
+    active_.lastY = y;
+    const int old = activeValue();
+    const int value = drag_.move(x, y, old);
+    if (value == old) return;
+    storeActive(value);
+    sendActive();
+    hideStatus();
+    redrawActive(true);
+    showStatus();
+}
+
+void EffectEditor::release(editor::MouseButton button, editor::Modifiers, int x, int y) {
+    if (!dragging() || button == editor::MouseButton::Middle) return;
+    if (button == editor::MouseButton::Right) {
+        if (drag_.fine()) drag_.leaveFine(x, y, activeValue(), host_);
+        return;
+    }
+    finishDrag();
+}
+
+void EffectEditor::finishDrag() {
+    hideStatus();
+    host_.releasePointer();
+    redrawActive(false);
+    const ActiveSlot done = active_;
+    active_ = ActiveSlot{};
+    host_.setPointerPosition(done.pressX, done.pressY);
+    host_.setPointerShape(editor::PointerShape::Default);
+}
+
+int EffectEditor::activeValue() const {
+    if (active_.area == DragArea::System) return systemKnobValue(image_.system, active_.knob);
+    return readSlotValue(block(active_.kind), active_.record);
+}
+
+void EffectEditor::storeActive(int value) {
+    if (active_.area == DragArea::System)
+        storeSystemKnob(image_.system, active_.knob, value);
+    else
+        writeSlotValue(block(active_.kind), active_.record, value);
+}
+
+void EffectEditor::sendActive() {
+    if (active_.area == DragArea::System) {
+        sendSystemKnob(messages_, image_.system, active_.knob);
+        return;
+    }
+    const auto values = block(active_.kind);
+    const int index = active_.record.index;
+    const int address = xgLowAddress(active_.kind, index);
+    if (address < 0) return;
+    const auto at = [&](int i) { return values[static_cast<std::size_t>(i)]; };
+    if (active_.record.twoByte)
+        messages_.SendEffectType(static_cast<image::Byte>(address), at(index), at(index + 1));
+    else
+        messages_.SendEffectParam(static_cast<image::Byte>(address), at(index));
+    // The part the variation is inserted into decides which strip's sends read as active.
+    if (active_.kind == EffectKind::Variation && index == kInsertionPartIndex)
+        RedrawVariationSends();
+}
+
+void EffectEditor::redrawActive(bool active) {
+    if (active_.area == DragArea::System) {
+        repaint(tools_.paintKnob(image_.system, active_.knob, active));
+        return;
+    }
+    if (active_.area == DragArea::None) return;
+    const SlotRecord& r = active_.record;
+    repaint(rows_.paintKnob(active_.kind, active_.slot, true, activeValue(), r.minimum, r.maximum,
+                            active));
+}
+
+void EffectEditor::showStatus() {
+    std::string title;
+    std::string value;
+    int x = 0;
+    int y = 0;
+    if (active_.area == DragArea::System) {
+        const SystemKnobInfo& info = systemKnobInfo(active_.knob);
+        title = std::string(info.title);
+        value = systemKnobText(active_.knob, activeValue());
+        x = info.rect.left - kStatusWidth / 2;
+        y = kSystemStatusY;
+    } else {
+        title = std::string(active_.record.title);
+        value = formatEffectValue(active_.record.form, activeValue());
+        const HitRect r = knobRect(active_.kind, active_.slot);
+        x = r.left - kStatusWidth / 2 + kKnobSize / 2;
+        y = rowGeometry(active_.kind).headerY - kStatusHeight - 1;
+    }
+    x = std::clamp(x, 0, editor::kSurfaceWidth - kStatusWidth);
+    repaint(status_.show(surface_.canvas(), x, y, kStatusWidth, title, value));
+}
+
+void EffectEditor::hideStatus() {
+    repaint(status_.hide(surface_.canvas()));
+}
+
+void EffectEditor::repaint(const HitRect& area) {
+    if (area.left <= area.right && area.top <= area.bottom) host_.repaint(area);
+}
+
+std::span<image::Byte> EffectEditor::block(EffectKind kind) {
+    switch (kind) {
+    case EffectKind::Reverb:
+        return image_.reverb.current;
+    case EffectKind::Chorus:
+        return image_.chorus.current;
+    case EffectKind::Variation:
+        break;
+    }
+    return image_.variation.current;
+}
+
+std::span<const image::Byte> EffectEditor::block(EffectKind kind) const {
+    switch (kind) {
+    case EffectKind::Reverb:
+        return image_.reverb.current;
+    case EffectKind::Chorus:
+        return image_.chorus.current;
+    case EffectKind::Variation:
+        break;
+    }
+    return image_.variation.current;
+}
+
+} // namespace effects
