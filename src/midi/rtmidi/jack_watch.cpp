@@ -1,8 +1,12 @@
 #include "midi/rtmidi/jack_watch.h"
 
+#if defined(XGORVO_HAVE_JACK)
 #include <jack/jack.h>
+#endif
 
 namespace midi {
+
+#if defined(XGORVO_HAVE_JACK)
 
 namespace {
 void quiet(const char*) {}
@@ -45,5 +49,17 @@ bool JackWatch::portExists(const std::string& name) const {
 void JackWatch::onShutdown(void* self) {
     static_cast<JackWatch*>(self)->gone_ = true;
 }
+
+#else
+
+// Without JACK there is nothing to watch: no JACK port can be chosen.
+void silenceJackMessages() {}
+JackWatch::~JackWatch() = default;
+bool JackWatch::start() { return false; }
+void JackWatch::stop() {}
+bool JackWatch::portExists(const std::string&) const { return false; }
+void JackWatch::onShutdown(void*) {}
+
+#endif
 
 } // namespace midi

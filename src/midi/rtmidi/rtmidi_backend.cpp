@@ -10,7 +10,7 @@
 #include <streambuf>
 #include <utility>
 
-#if defined(__linux__)
+#if defined(XGORVO_HAVE_ALSA)
 #include <alsa/asoundlib.h>
 #endif
 
@@ -61,7 +61,7 @@ class QuietStderr {
     std::streambuf* saved_;
 };
 
-#if defined(__linux__)
+#if defined(XGORVO_HAVE_ALSA)
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 #endif
 
@@ -86,7 +86,7 @@ std::string shownName(RtMidi::Api api, const std::string& raw) {
 
 RtMidiBackend::RtMidiBackend(std::string clientName) : clientName_(std::move(clientName)) {
     silenceJackMessages();
-#if defined(__linux__)
+#if defined(XGORVO_HAVE_ALSA)
     snd_lib_error_set_handler(&quietAlsa);
 #endif
 }
