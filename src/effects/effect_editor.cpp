@@ -98,7 +98,11 @@ void EffectEditor::reset() {
 
 void EffectEditor::showLoaded() {
     types_.SuppressTypeSave = true;
-    for (EffectKind kind : kKinds) showType(kind, types_.current(kind));
+    for (EffectKind kind : kKinds) {
+        // The type change loads the type's stored block; that must be the loaded one.
+        types_.storeCurrent(kind);
+        showType(kind, types_.current(kind));
+    }
     types_.SuppressTypeSave = false;
     types_.restart();
     applyConnection();

@@ -51,6 +51,22 @@ void TypeMemory::rememberCurrent(EffectKind kind) {
     rows_[index(kind)].previous = current(kind);
 }
 
+void TypeMemory::storeCurrent(EffectKind kind) {
+    const int type = current(kind);
+    if (!hasStoredBlock(kind, type)) return;
+    switch (kind) {
+    case EffectKind::Reverb:
+        saveBlock(image_.reverb, type);
+        break;
+    case EffectKind::Chorus:
+        saveBlock(image_.chorus, type);
+        break;
+    case EffectKind::Variation:
+        saveBlock(image_.variation, type);
+        break;
+    }
+}
+
 bool TypeMemory::changeType(EffectKind kind, int type) {
     if (type < 0 || type >= typeCount(kind)) return false;
     RowTypes& row = rows_[index(kind)];

@@ -26,6 +26,10 @@ class TypeMemory {
     // The shown type becomes the previous one (before a list choice or the LED).
     void rememberCurrent(image::EffectKind kind);
 
+    // The current block becomes the stored block of the current type (a loaded block, so
+    // that showing its type brings the loaded values and not the old ones).
+    void storeCurrent(image::EffectKind kind);
+
     int current(image::EffectKind kind) const;
     int previous(image::EffectKind kind) const { return rows_[index(kind)].previous; }
     int last(image::EffectKind kind) const { return rows_[index(kind)].last; }

@@ -89,6 +89,24 @@ TEST_F(EffectTypes, SuppressedTypeSaveKeepsTheTypeMemory) {
     effects->typeMemory().SuppressTypeSave = false;
 }
 
+TEST_F(EffectTypes, ALoadedBlockIsShownAndKeptAsItsTypesMemory) {
+    // A file brings Room 1 with its own reverb time and a system-connected variation.
+    image->reverb.typeIndex = kRoom1;
+    image->reverb.current = image::kReverbPresetRows[kRoom1 - 1];
+    image->reverb.current[2] = 40;
+    image->variation.current[26] = 1;
+    effects->showLoaded();
+    EXPECT_EQ(image->reverb.current[2], 40);
+    EXPECT_EQ(image->reverb.rows[kRoom1 - 1][2], 40);
+    EXPECT_TRUE(effects->variationSystem());
+    EXPECT_TRUE(sent().empty());
+
+    // Switching away and back brings the loaded value, not the factory one.
+    chooseType(kReverbList, kHall1);
+    chooseType(kReverbList, kRoom1);
+    EXPECT_EQ(image->reverb.current[2], 40);
+}
+
 TEST_F(EffectTypes, SystemConnectionHidesDryWetAndControllersAndOpensTheStripSends) {
     // Insertion: the part columns' sends cannot be pressed.
     press(20, 135);
