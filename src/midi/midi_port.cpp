@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 
 namespace midi {
 
@@ -42,8 +43,20 @@ bool MidiPort::RestorePorts(const PortNames& stored) {
     const bool found = in >= 0 && out >= 0;
     if (!found) return false;
     selectLines(in, out);
-    if (selectedInput_ > 0) OpenMidiIn(inputIdOfLine(selectedInput_));
-    if (selectedOutput_ > 0) OpenMidiOut(outputIdOfLine(selectedOutput_));
+    // A busy input must not leave the program without its output: both are tried, and
+    // the first failure is raised afterwards.
+    std::exception_ptr firstError;
+    try {
+        if (selectedInput_ > 0) OpenMidiIn(inputIdOfLine(selectedInput_));
+    } catch (...) {
+        firstError = std::current_exception();
+    }
+    try {
+        if (selectedOutput_ > 0) OpenMidiOut(outputIdOfLine(selectedOutput_));
+    } catch (...) {
+        if (!firstError) firstError = std::current_exception();
+    }
+    if (firstError) std::rethrow_exception(firstError);
     return true;
 }
 

@@ -39,7 +39,7 @@ class MidiPort {
 
     // Fills the lists, selects the stored names when both are present and opens them;
     // otherwise selects "NONE" in both and opens nothing. Returns whether the names
-    // were found. Open failures raise the layer's exceptions.
+    // were found. Both devices are tried; the first open failure is raised afterwards.
     bool RestorePorts(const PortNames& stored);
 
     // ---- devices ----

@@ -295,12 +295,15 @@ void XgMessages::SendDrumSetup(int setup) {
     const auto& drums = image_.drums[static_cast<std::size_t>(setup == 2 ? 1 : 0)];
     const int count = std::clamp(drums.slotCount, 0, image::kDrumSlotCount);
     for (int slot = 0; slot < count; ++slot) {
+        // A slot count larger than the kit has keys must not send a note outside 0..127.
+        const int note = image::DrumNote(drums.kit, slot);
+        if (note < 0) break;
         const auto& now = drums.table[static_cast<std::size_t>(slot)];
         const auto& held = drums.module[static_cast<std::size_t>(slot)];
         for (int param = 0; param < image::kDrumParamCount; ++param) {
             const auto j = static_cast<std::size_t>(param);
             if (now[j] == held[j]) continue;
-            SendDrumParam(setup, image::DrumNote(drums.kit, slot), param, now[j]);
+            SendDrumParam(setup, note, param, now[j]);
             stepProgress();
         }
     }
@@ -341,8 +344,10 @@ bool XgMessages::insideHandshake(const std::function<void()>& send) {
     handshake_.restart();
     port_.SendLong(t_.probe);
     if (!waitForModule()) return false;
-    handshake_.restart();
     send();
+    // The module's time to answer starts when the last byte has been handed over; a part
+    // sent parameter by parameter alone takes longer than the shortest time-out.
+    handshake_.restart();
     return waitForModule();
 }
 

@@ -78,7 +78,9 @@ TEST_F(FileCommands, CheckPrintsTheErrorTextAlone) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "Running Status Error\n");
-    EXPECT_EQ(run("check", {}).status, 2);
+    const auto wrong = run("check", {});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "xg-orvo-tool: usage: xg-orvo-tool check FILE\n");
 }
 
 TEST_F(FileCommands, DumpListsEveryEvent) {

@@ -87,6 +87,17 @@ TEST_F(PortFixture, StoredNamesAreOpenedAndNoneMeansClosed) {
     EXPECT_FALSE(port2.inputOpen());
 }
 
+TEST_F(PortFixture, AStoredInputThatFailsToOpenLeavesTheOutputWorking) {
+    store.names = {"Keys In", "DB50 Out"};
+    backend.failNextInputOpen("Device busy");
+    const auto startup = dialog.FormCreate();
+    EXPECT_EQ(startup.error, "Device busy");
+    EXPECT_FALSE(startup.showDialog);
+    EXPECT_FALSE(port.inputOpen());
+    EXPECT_TRUE(port.outputOpen());
+    EXPECT_EQ(backend.openedOutputId(), 0);
+}
+
 TEST_F(PortFixture, OkRemembersTheSelectedLinesByName) {
     port.FillDeviceLists();
     port.selectLines(2, 1);

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -204,6 +205,27 @@ TEST_F(Wire, SendPartParameterByParameterInsideTheHandshake) {
     EXPECT_TRUE(alerts.empty());
 }
 
+TEST_F(Wire, HandshakeTimeOutCountsFromTheEndOfTheSending) {
+    // Sending a part parameter by parameter takes over 400 ms; the module's time to answer
+    // is measured from the last message, not from the probe.
+    midi::SynthOptions o;
+    o.type = midi::SynthType::Qs300;
+    o.timeout = 1;
+    xg.setOptions(o);
+    port.OpenMidiIn(0);
+    port.setInputHandler([this](midi::Bytes m) { xg.handshake().noteInputStatus(m[0]); });
+    backend.answerProbeWith(Msg{0xF0, 0x43, 0x00, 0x4C, 0xF7});
+    std::optional<midi::Millis> allSent;
+    xg.handshake().setPump([&] {
+        backend.deliverPendingInput();
+        if (backend.sentCount() < 1u + 104u) return;
+        if (!allSent) allSent = clock.now();
+        if (clock.now() - *allSent >= midi::Millis(150)) backend.inject({0xFE});
+    });
+    EXPECT_TRUE(xg.SendPart(0));
+    EXPECT_TRUE(alerts.empty());
+}
+
 TEST_F(Wire, HandshakeTimeOutSendsNothingButTheProbe) {
     useQs300();
     auto voice = image->partVoices[0];
@@ -358,6 +380,20 @@ TEST_F(Wire, DrumSetupOfAnSfxKitUsesTheNoteMap) {
     ASSERT_EQ(backend.sentCount(), 1u);
     EXPECT_EQ(sent()[0][4], 0x31);
     EXPECT_EQ(sent()[0][5], 13);
+}
+
+TEST_F(Wire, DrumSetupSendsOnlyKeysTheKitHas) {
+    // A slot count that runs past the SFX 1 note map must not put a note byte above 7F
+    // into a message.
+    auto& setup = image->drums[0];
+    setup.kit = image::kSfx1Kit;
+    setup.slotCount = image::kDrumSlotCount;
+    image::loadKitReference(setup.module, setup.kit);
+    setup.table = setup.module;
+    setup.table[14][2] = 0x11; // last SFX 1 key: note 91
+    setup.table[20][2] = 0x22; // no such key
+    xg.SendDrumSetup(1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xF0, 0x43, 0x10, 0x4C, 0x30, 91, 0x02, 0x11, 0xF7}}));
 }
 
 TEST_F(Wire, StartAndCloseMessagesFollowTheOptions) {

@@ -15,6 +15,12 @@ namespace tool {
 
 namespace {
 
+// Wrong arguments: one line saying how the command is used, and status 2.
+int badArguments(std::ostream& err, const char* usage) {
+    err << "xg-orvo-tool: usage: xg-orvo-tool " << usage << '\n';
+    return 2;
+}
+
 // Reads a MIDI file; on failure prints the error text alone and returns false.
 bool readMidiFile(const std::string& path, files::TxMidiData& data, std::ostream& err) {
     data.setFileName(path);
@@ -28,7 +34,7 @@ bool readMidiFile(const std::string& path, files::TxMidiData& data, std::ostream
 }
 
 int runCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) return 2;
+    if (args.size() != 1) return badArguments(err, "check FILE");
     files::TxMidiData data;
     if (!readMidiFile(args[0], data, err)) return 1;
     out << "ok: format " << data.format() << ", " << data.trackCount() << " tracks, division "
@@ -37,7 +43,7 @@ int runCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
 }
 
 int runDump(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) return 2;
+    if (args.size() != 1) return badArguments(err, "dump FILE");
     files::TxMidiData data;
     if (!readMidiFile(args[0], data, err)) return 1;
     for (std::size_t t = 0; t < data.trackCount(); ++t) {
@@ -51,7 +57,7 @@ int runDump(std::span<const std::string> args, std::ostream& out, std::ostream& 
 }
 
 int runRewrite(std::span<const std::string> args, std::ostream&, std::ostream& err) {
-    if (args.size() != 2) return 2;
+    if (args.size() != 2) return badArguments(err, "rewrite IN OUT");
     files::TxMidiData data;
     if (!readMidiFile(args[0], data, err)) return 1;
     data.setFileName(args[1]);
@@ -64,12 +70,12 @@ int runRewrite(std::span<const std::string> args, std::ostream&, std::ostream& e
     return 0;
 }
 
-int runConfig(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runConfig(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     std::optional<std::filesystem::path> base;
     if (args.size() == 2 && args[0] == "--base-dir") {
         base = args[1];
     } else if (!args.empty()) {
-        return 2;
+        return badArguments(err, "config [--base-dir DIR]");
     }
     const auto settings = files::LoadSettings(files::resolveAppPaths(base).configFile());
     for (const auto& line : files::describeSettings(settings)) out << line << '\n';
