@@ -32,8 +32,11 @@ void MidiPort::FillDeviceLists() {
 }
 
 void MidiPort::selectLines(int inputLine, int outputLine) {
-    selectedInput_ = std::clamp(inputLine, 0, static_cast<int>(inputLines_.size()) - 1);
-    selectedOutput_ = std::clamp(outputLine, 0, static_cast<int>(outputLines_.size()) - 1);
+    // Before the lists are filled only line 0 ("NONE") exists.
+    const int lastInput = std::max(0, static_cast<int>(inputLines_.size()) - 1);
+    const int lastOutput = std::max(0, static_cast<int>(outputLines_.size()) - 1);
+    selectedInput_ = std::clamp(inputLine, 0, lastInput);
+    selectedOutput_ = std::clamp(outputLine, 0, lastOutput);
 }
 
 bool MidiPort::RestorePorts(const PortNames& stored) {
