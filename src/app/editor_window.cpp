@@ -292,6 +292,8 @@ void TFXg::hidePopupList(int list) {
 }
 
 void TFXg::hidePopupLists() {
+    // The surfaces first, so that the buttons that opened a list are drawn released again.
+    if (editor_) editor_->hidePopupLists();
     for (auto& [list, widget] : popupLists_) widget->hide();
 }
 

@@ -145,5 +145,19 @@ TEST_F(EditorWindowTest, PopupListShowsAtTheZoomedPositionAndHidesWhenMenusOpen)
     EXPECT_FALSE(list->isVisible());
 }
 
+TEST_F(EditorWindowTest, MenuClosingTheControllerListRedrawsItsButtonReleased) {
+    const QRect button(597, 480, 28, 12); // "AC1 =" and a little around it
+    const QImage released = editor().surface().copy(button);
+    const QPoint at = editor().windowPointOf(605, 485);
+    press(at);
+    release(at);
+    ASSERT_NE(editor().popupList(4), nullptr);
+    ASSERT_TRUE(editor().popupList(4)->isVisible());
+    ASSERT_NE(editor().surface().copy(button), released);
+    emit window->menu().file->aboutToShow();
+    EXPECT_FALSE(editor().popupList(4)->isVisible());
+    EXPECT_EQ(editor().surface().copy(button), released);
+}
+
 } // namespace
 } // namespace app
