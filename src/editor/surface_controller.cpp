@@ -419,7 +419,9 @@ void SurfaceController::leaveFineMode(int x, int y) {
     drag_.xRight = drag_.xLeft + span;
     drag_.yTop = y + v - drag_.maximum;
     drag_.yBottom = y + v;
-    host_.releasePointer();
+    // Free, but still the virtual pointer: the real one is elsewhere (it cannot always be
+    // moved, nor beyond the screen), and taking it now would make the value jump.
+    host_.confinePointer(kUnconfinedArea);
 }
 
 void SurfaceController::finishDrag() {

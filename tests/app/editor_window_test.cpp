@@ -81,6 +81,31 @@ TEST_F(EditorWindowTest, DragFarBeyondTheKnobStopsAt127) {
     for (const auto& message : sent) EXPECT_LE(message[7], 127);
 }
 
+TEST_F(EditorWindowTest, LeavingFineModeGoesOnFromTheReachedValueWhereverTheMouseIs) {
+    // The hidden pointer sits on the volume's value, far from where the mouse was pressed;
+    // the drag must go on from the virtual pointer after the right button is let go.
+    auto& volume = f.session.image().part(0, image::offset::kVolume);
+    volume = 100;
+    const Qt::MouseButtons both = Qt::LeftButton | Qt::RightButton;
+    QPoint p = editor().windowPointOf(30, 260);
+    press(p);
+    send(QEvent::MouseButtonPress, p, Qt::RightButton, both);
+    for (int i = 0; i < 25; ++i) {
+        p.ry() -= 1;
+        send(QEvent::MouseMove, p, Qt::NoButton, both);
+    }
+    EXPECT_EQ(volume, 102);
+    send(QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::LeftButton);
+    p.ry() -= 1;
+    move(p);
+    EXPECT_EQ(volume, 103);
+    p.ry() += 2;
+    move(p);
+    EXPECT_EQ(volume, 101);
+    release(p);
+    EXPECT_FALSE(editor().pointer().confined());
+}
+
 TEST_F(EditorWindowTest, ZoomedWindowMapsThePointerBackToTheSurface) {
     for (int zoom : {150, 200}) {
         SCOPED_TRACE(zoom);
