@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -104,6 +105,15 @@ TEST_F(EditorWindowTest, LeavingFineModeGoesOnFromTheReachedValueWhereverTheMous
     EXPECT_EQ(volume, 101);
     release(p);
     EXPECT_FALSE(editor().pointer().confined());
+}
+
+TEST_F(EditorWindowTest, ArrowKeysReachTheSurfaceRightAfterStartUp) {
+    // Keys go to the focused widget of the window; the scroll area around the surface
+    // would take the arrows for itself.
+    QWidget* focused = window->focusWidget();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(focused ? focused : window.get(), &key);
+    EXPECT_EQ(editor().editor().currentPart(), 1);
 }
 
 TEST_F(EditorWindowTest, ZoomedWindowMapsThePointerBackToTheSurface) {
