@@ -87,6 +87,8 @@ TFXg::~TFXg() {
 void TFXg::FormShow() {
     if (shown_) return;
     shown_ = true;
+    // The editor's caption names the set being edited; the file commands change it.
+    setWindowTitle(QStringLiteral("Default"));
     editor_->show();
     effects_->show();
     update();
