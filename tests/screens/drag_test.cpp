@@ -236,6 +236,19 @@ TEST_F(Drag, ElementReserveAboveWhatIsLeftIsSentWhenCutBack) {
     EXPECT_EQ(sent(), (std::vector<Msg>{partParam(0, 0x00, 5)}));
 }
 
+TEST_F(Drag, ScaleTuningKeysAreHitUpToTheirRightAndBottomEdges) {
+    value(0, 58) = 64;
+    press(625, 407); // bottom-right corner of C, where D's rectangle begins as well
+    ASSERT_TRUE(editor->dragging());
+    moveBy(0, -1);
+    release();
+    value(0, 59) = 64;
+    press(633, 389); // bottom-right corner of C sharp
+    ASSERT_TRUE(editor->dragging());
+    moveBy(0, -1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{partParam(0, 0x41, 65), partParam(0, 0x42, 65)}));
+}
+
 TEST_F(Drag, MiddleButtonChangesNothing) {
     press(31, 86, MouseButton::Middle);
     EXPECT_FALSE(editor->dragging());
