@@ -87,6 +87,8 @@ TFXg::~TFXg() {
 void TFXg::FormShow() {
     if (shown_) return;
     shown_ = true;
+    // The editor's caption names the set being edited; the file commands change it.
+    setWindowTitle(QStringLiteral("Default"));
     editor_->show();
     effects_->show();
     update();
@@ -292,6 +294,8 @@ void TFXg::hidePopupList(int list) {
 }
 
 void TFXg::hidePopupLists() {
+    // The surfaces first, so that the buttons that opened a list are drawn released again.
+    if (editor_) editor_->hidePopupLists();
     for (auto& [list, widget] : popupLists_) widget->hide();
 }
 

@@ -88,7 +88,10 @@ void TMF::createEditorWindow() {
     scrollArea_->setWidgetResizable(false);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidget(editor_);
+    // The arrow keys belong to the surface, not to the scroll area around it.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(scrollArea_);
+    editor_->setFocus();
     for (QAction* action : menu_.zoom->actions())
         action->setChecked(action->data().toInt() == editor_->zoomPercent());
     editor_->FormShow();

@@ -195,7 +195,7 @@ HitRect PagePainter::paintScaleKeyboard(const image::SynthImage& image, int part
     for (int k = 0; k < 12; ++k) {
         const int n = page::kFirstScaleKey + k;
         const HitRect& key = keys[static_cast<std::size_t>(k)];
-        table_.set(n, {key.left, key.top, key.right - 1, key.bottom - 1});
+        table_.set(n, key);
         const int value = image.part(part, kPageDescriptors[static_cast<std::size_t>(n)].offset);
         const bool black = key.top == kScaleKeyboardAt.y();
         const draw::Colour colour =

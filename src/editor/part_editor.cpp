@@ -50,6 +50,10 @@ void PartEditor::popupListRightPressed(int list, int item) {
     impl_->controller.popupListRightPressed(list, item);
 }
 
+void PartEditor::hidePopupLists() {
+    impl_->controller.hidePopupLists();
+}
+
 void PartEditor::setEffectHook(EffectHook* hook) {
     impl_->controller.setEffectHook(hook);
 }

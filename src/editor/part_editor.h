@@ -69,6 +69,9 @@ class PartEditor {
     void popupListClicked(int list, int item, bool doubleClick);
     // The right mouse button pressed on a pop-up list.
     void popupListRightPressed(int list, int item);
+    // Closes every pop-up list of the surface as a press would, redrawing the buttons that
+    // opened them released (a menu opening calls this).
+    void hidePopupLists();
 
     void setEffectHook(EffectHook* hook);
     // Pressing a strip's voice button calls this hook (nobody listens by default).

@@ -302,8 +302,8 @@ bool SurfaceController::isHorizontalReversed() const {
 }
 
 bool SurfaceController::stepNormal(Modifiers modifiers, int x, int y) {
-    const int oldY = readValue(drag_.yParam);
-    const int oldX = readValue(drag_.xParam);
+    const int oldY = storedByte(drag_.yParam);
+    const int oldX = storedByte(drag_.xParam);
     const int span = drag_.maximum - drag_.minimum;
     if (!modifiers.ctrl && !drag_.horizontalOnly) {
         if (y < drag_.yTop)
@@ -332,12 +332,12 @@ bool SurfaceController::stepNormal(Modifiers modifiers, int x, int y) {
             drag_.yBottom = y + v;
         }
     }
-    return readValue(drag_.yParam) != oldY || readValue(drag_.xParam) != oldX;
+    return storedByte(drag_.yParam) != oldY || storedByte(drag_.xParam) != oldX;
 }
 
 bool SurfaceController::stepFine(Modifiers modifiers, int x, int y) {
-    const int oldY = readValue(drag_.yParam);
-    const int oldX = readValue(drag_.xParam);
+    const int oldY = storedByte(drag_.yParam);
+    const int oldX = storedByte(drag_.xParam);
     const auto step = [this](int position, int delta) {
         const int v = readValue(position);
         if (delta > 0 && v < drag_.maximum) storeValue(position, v + 1);
@@ -359,7 +359,7 @@ bool SurfaceController::stepFine(Modifiers modifiers, int x, int y) {
             drag_.fineRight = x + kFineStep;
         }
     }
-    return readValue(drag_.yParam) != oldY || readValue(drag_.xParam) != oldX;
+    return storedByte(drag_.yParam) != oldY || storedByte(drag_.xParam) != oldX;
 }
 
 void SurfaceController::sendDragValues() {
@@ -419,7 +419,9 @@ void SurfaceController::leaveFineMode(int x, int y) {
     drag_.xRight = drag_.xLeft + span;
     drag_.yTop = y + v - drag_.maximum;
     drag_.yBottom = y + v;
-    host_.releasePointer();
+    // Free, but still the virtual pointer: the real one is elsewhere (it cannot always be
+    // moved, nor beyond the screen), and taking it now would make the value jump.
+    host_.confinePointer(kUnconfinedArea);
 }
 
 void SurfaceController::finishDrag() {
@@ -517,6 +519,13 @@ void SurfaceController::storeChoice(int n) {
     redrawPageControl(n, false);
     send(position);
     showStatus(Area::Page, n);
+}
+
+// A step counts as a change when the byte in the image changed, not only the value read
+// back through the range: a value above the range is cut back on the first step, and the
+// module must get the cut-back value too.
+int SurfaceController::storedByte(int position) const {
+    return image_.parts[static_cast<std::size_t>(position)];
 }
 
 int SurfaceController::readValue(int position) const {

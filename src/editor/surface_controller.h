@@ -45,6 +45,7 @@ class SurfaceController {
     void keyDown(ArrowKey key);
     void popupListClicked(int list, int item, bool doubleClick);
     void popupListRightPressed(int list, int item);
+    void hidePopupLists() { hidePopups(); }
 
     void setEffectHook(EffectHook* hook) { effectHook_ = hook; }
     void setVoiceListHook(VoiceListHook* hook) { voiceListHook_ = hook; }
@@ -84,6 +85,7 @@ class SurfaceController {
     void storeChoice(int n);
 
     int readValue(int position) const;
+    int storedByte(int position) const;
     void storeValue(int position, int value);
     void send(int position);
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -81,6 +82,40 @@ TEST_F(EditorWindowTest, DragFarBeyondTheKnobStopsAt127) {
     for (const auto& message : sent) EXPECT_LE(message[7], 127);
 }
 
+TEST_F(EditorWindowTest, LeavingFineModeGoesOnFromTheReachedValueWhereverTheMouseIs) {
+    // The hidden pointer sits on the volume's value, far from where the mouse was pressed;
+    // the drag must go on from the virtual pointer after the right button is let go.
+    auto& volume = f.session.image().part(0, image::offset::kVolume);
+    volume = 100;
+    const Qt::MouseButtons both = Qt::LeftButton | Qt::RightButton;
+    QPoint p = editor().windowPointOf(30, 260);
+    press(p);
+    send(QEvent::MouseButtonPress, p, Qt::RightButton, both);
+    for (int i = 0; i < 25; ++i) {
+        p.ry() -= 1;
+        send(QEvent::MouseMove, p, Qt::NoButton, both);
+    }
+    EXPECT_EQ(volume, 102);
+    send(QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::LeftButton);
+    p.ry() -= 1;
+    move(p);
+    EXPECT_EQ(volume, 103);
+    p.ry() += 2;
+    move(p);
+    EXPECT_EQ(volume, 101);
+    release(p);
+    EXPECT_FALSE(editor().pointer().confined());
+}
+
+TEST_F(EditorWindowTest, ArrowKeysReachTheSurfaceRightAfterStartUp) {
+    // Keys go to the focused widget of the window; the scroll area around the surface
+    // would take the arrows for itself.
+    QWidget* focused = window->focusWidget();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(focused ? focused : window.get(), &key);
+    EXPECT_EQ(editor().editor().currentPart(), 1);
+}
+
 TEST_F(EditorWindowTest, ZoomedWindowMapsThePointerBackToTheSurface) {
     for (int zoom : {150, 200}) {
         SCOPED_TRACE(zoom);
@@ -143,6 +178,20 @@ TEST_F(EditorWindowTest, PopupListShowsAtTheZoomedPositionAndHidesWhenMenusOpen)
     EXPECT_EQ(list->currentRow(), 1);
     emit window->menu().job->aboutToShow();
     EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(EditorWindowTest, MenuClosingTheControllerListRedrawsItsButtonReleased) {
+    const QRect button(597, 480, 28, 12); // "AC1 =" and a little around it
+    const QImage released = editor().surface().copy(button);
+    const QPoint at = editor().windowPointOf(605, 485);
+    press(at);
+    release(at);
+    ASSERT_NE(editor().popupList(4), nullptr);
+    ASSERT_TRUE(editor().popupList(4)->isVisible());
+    ASSERT_NE(editor().surface().copy(button), released);
+    emit window->menu().file->aboutToShow();
+    EXPECT_FALSE(editor().popupList(4)->isVisible());
+    EXPECT_EQ(editor().surface().copy(button), released);
 }
 
 } // namespace

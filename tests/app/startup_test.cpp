@@ -78,6 +78,7 @@ TEST(Startup, ImageIsReadyAndTheEditorPaintedBeforeTheWindowShows) {
     EXPECT_TRUE(f.session.hasFileContainer());
     EXPECT_EQ(window->windowTitle(), "XG-Orvo");
     auto& editor = window->editorWindow();
+    EXPECT_EQ(editor.windowTitle(), "Default") << "the name of the set being edited";
     EXPECT_EQ(editor.size(), QSize(872, 710));
     EXPECT_EQ(editor.surface().size(), QSize(792, 554));
     // The window colour around the surface.

@@ -222,6 +222,33 @@ TEST_F(Drag, ElementReserveTakesWhatTheOtherPartsLeave) {
     EXPECT_EQ(value(0, 0), 0);
 }
 
+TEST_F(Drag, ElementReserveAboveWhatIsLeftIsSentWhenCutBack) {
+    // A loaded set may hold more elements than the module has: this part keeps 10 while
+    // the others use 27. Touching its box cuts it back to the 5 left free, and the module
+    // must hear of that, not only the image.
+    for (int part = 0; part < 16; ++part) value(part, 0) = 0;
+    value(0, 0) = 10;
+    value(1, 0) = 27;
+    press(760, 436);
+    EXPECT_EQ(host.confines.back(), (HitRect{0, 0, 5, 5}));
+    moveBy(1, 0);
+    EXPECT_EQ(value(0, 0), 5);
+    EXPECT_EQ(sent(), (std::vector<Msg>{partParam(0, 0x00, 5)}));
+}
+
+TEST_F(Drag, ScaleTuningKeysAreHitUpToTheirRightAndBottomEdges) {
+    value(0, 58) = 64;
+    press(625, 407); // bottom-right corner of C, where D's rectangle begins as well
+    ASSERT_TRUE(editor->dragging());
+    moveBy(0, -1);
+    release();
+    value(0, 59) = 64;
+    press(633, 389); // bottom-right corner of C sharp
+    ASSERT_TRUE(editor->dragging());
+    moveBy(0, -1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{partParam(0, 0x41, 65), partParam(0, 0x42, 65)}));
+}
+
 TEST_F(Drag, MiddleButtonChangesNothing) {
     press(31, 86, MouseButton::Middle);
     EXPECT_FALSE(editor->dragging());
