@@ -10,7 +10,6 @@ enum class AnchorMode { None = 0, Strip = 1, Graph = 2 };
 
 inline constexpr int kNoPosition = -9999;
 inline constexpr int kFineStep = 10;
-inline constexpr int kUnconfined = 10000;
 
 struct DragState {
     Area area = Area::None;

@@ -15,7 +15,6 @@ constexpr int kMaxElements = 32;
 constexpr int kChannelOff = 127;
 constexpr int kVibratoPointerX = 602 + (741 - 602) / 2 + 6;
 constexpr int kVibratoPointerY = 291 + 30;
-constexpr HitRect kUnconfinedArea{-kUnconfined, -kUnconfined, kUnconfined, kUnconfined};
 
 } // namespace
 

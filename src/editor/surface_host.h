@@ -27,6 +27,11 @@ enum class PointerShape {
     Drag,    // the program's own cursor over graph handles and pads
 };
 
+// The confinement of fine mode: so wide that it confines nothing, while the drag still
+// runs on the hidden virtual pointer.
+inline constexpr int kUnconfined = 10000;
+inline constexpr HitRect kUnconfinedArea{-kUnconfined, -kUnconfined, kUnconfined, kUnconfined};
+
 class SurfaceHost {
 public:
     virtual ~SurfaceHost() = default;

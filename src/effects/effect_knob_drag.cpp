@@ -8,7 +8,6 @@ namespace {
 constexpr int kLongRange = 3000;
 constexpr int kLongStep = 10;
 constexpr int kFineDistance = 10;
-constexpr int kUnconfined = 10000;
 
 } // namespace
 
@@ -51,13 +50,15 @@ void EffectKnobDrag::enterFine(int /*x*/, int y, editor::SurfaceHost& host) {
     fine_ = true;
     fineTop_ = y - kFineDistance;
     fineBottom_ = y + kFineDistance;
-    host.confinePointer({-kUnconfined, -kUnconfined, kUnconfined, kUnconfined});
+    host.confinePointer(editor::kUnconfinedArea);
 }
 
 void EffectKnobDrag::leaveFine(int /*x*/, int y, int value, editor::SurfaceHost& host) {
     fine_ = false;
     anchor(y, std::clamp(value, minimum_, maximum_));
-    host.releasePointer();
+    // Still the hidden virtual pointer, without bounds: the real pointer is elsewhere, and
+    // taking it now would make the value jump.
+    host.confinePointer(editor::kUnconfinedArea);
 }
 
 void EffectKnobDrag::anchor(int y, int value) {

@@ -34,8 +34,11 @@ TEST_F(EffectDrag, LongDelayStepsByTenKeepingItsLastDigitAndByOneInFineMode) {
     EXPECT_EQ(sent(), (std::vector<Msg>{effectPair(0x42, 26, 26), effectPair(0x42, 26, 25),
                                         effectPair(0x42, 26, 24)}));
 
-    // Back in normal mode the drag goes on from 3352 without a jump, in tens.
+    // Back in normal mode the drag goes on from 3352 without a jump, in tens, still on the
+    // hidden pointer (the real one is somewhere else entirely).
     editor->Ig2MouseUp(editor::MouseButton::Right, {}, host.pointerX, host.pointerY);
+    EXPECT_TRUE(host.confined);
+    EXPECT_EQ(host.confinement, editor::kUnconfinedArea);
     backend.clearSent();
     moveBy(0, -1);
     EXPECT_EQ(sent(), (std::vector<Msg>{effectPair(0x42, 26, 34)}));
