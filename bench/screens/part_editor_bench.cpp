@@ -62,7 +62,7 @@ struct Rig {
 void BM_DragStep(benchmark::State& state) {
     Rig rig;
     rig.image->part(0, 19) = 64;
-    rig.editor->Ig2MouseDown(editor::MouseButton::Left, {}, 31, 86); // reverb knob, part 1
+    rig.editor->Ig2MouseDown(editor::MouseButton::Left, {}, 31, 86); // reverb knob of the first part
     // The pointer sits at (64, 63) in the value square; each step moves it one pixel.
     int y = 63;
     int direction = -1;

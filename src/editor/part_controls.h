@@ -60,8 +60,8 @@ struct Descriptor {
 
 struct StripControlInfo {
     const char* name;
-    HitRect rect; // for part 0; part p is shifted 35 * p to the right
-    int statusX;  // status field of part 0
+    HitRect rect; // for the first part; the part of index p sits 35 * p further right
+    int statusX;  // status field of the first part
     int statusY;
     ValueForm form;
 };

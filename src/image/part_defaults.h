@@ -9,7 +9,7 @@ namespace image {
 extern const PartRecord kDefaultPartRecord;
 
 // The value a part's byte holds after XG System On: the default record with the receive
-// channel set to the part and part 10 (index 9) set up as drum part (element reserve 0,
+// channel set to the part and the tenth part (index 9) set up as drum part (element reserve 0,
 // bank MSB 127, part mode 2). Out-of-range part or offset gives 0.
 Byte ExpectedPartValue(int part, int offset);
 

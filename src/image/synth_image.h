@@ -14,7 +14,7 @@ using Byte = std::uint8_t;
 inline constexpr int kPartCount = 16;
 inline constexpr int kPartRecordSize = 104;
 inline constexpr int kPartTableSize = kPartCount * kPartRecordSize; // 1664
-inline constexpr int kDrumPartIndex = 9;                            // part 10
+inline constexpr int kDrumPartIndex = 9;                            // the tenth part
 
 // Record offsets the rest of the program refers to by name.
 namespace offset {

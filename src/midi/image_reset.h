@@ -12,7 +12,7 @@ namespace midi {
 // stays. With `send`, each value goes to the module.
 void ResetPart(XgMessages& messages, int part, bool full, bool send);
 
-// The full reset of "New" and "Load Set": all notes off on the part being left, part 1
+// The full reset of "New" and "Load Set": all notes off on the part being left, the first part
 // current, every table back to its defaults, XG System On.
 void ResetAll(image::SynthImage& image, MidiPort& port, XgMessages& messages);
 

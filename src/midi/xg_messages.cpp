@@ -202,7 +202,7 @@ bool XgMessages::partGroupDiffers(int part) const {
     const bool bankOrProgramDiffers = image_.part(part, off::kBankLsb) != defaults[off::kBankLsb] ||
                                       image_.part(part, off::kProgram) != defaults[off::kProgram];
     if (part == image::kDrumPartIndex) {
-        // A QS300 takes part 10 as a drum part only when told so, so its group is sent
+        // A QS300 takes the tenth part as a drum part only when told so, so its group is sent
         // whenever the part is not in plain drum mode 1.
         return image_.part(part, off::kBankMsb) != image::kBankDrumKit || bankOrProgramDiffers ||
                image_.part(part, off::kPartMode) != 1;

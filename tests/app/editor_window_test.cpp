@@ -47,7 +47,7 @@ class EditorWindowTest : public ::testing::Test {
     void move(QPoint p) { send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
     void release(QPoint p) { send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton); }
 
-    // Presses on part 1's reverb send knob and moves up `windowPixels` in steps of `step`.
+    // Presses on the first part's reverb send knob and moves up `windowPixels` in steps of `step`.
     void dragReverbSendUp(int windowPixels, int step) {
         const QPoint start = editor().windowPointOf(31, 86);
         press(start);

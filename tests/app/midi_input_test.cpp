@@ -48,7 +48,7 @@ class MidiInputRelayTest : public ::testing::Test {
         ASSERT_TRUE(f.backend.outputOpen());
         auto& image = f.session.image();
         image.currentPart = 2;
-        image.part(2, image::offset::kReceiveChannel) = 4; // part 3 listens on channel 5
+        image.part(2, image::offset::kReceiveChannel) = 4; // the third part listens on channel 5
     }
 
     // Input from the driver, then the GUI thread's turn.

@@ -119,7 +119,7 @@ TEST(FindKit, LastPartInTheModeWins) {
     setDrumPart(*image, 2, 3, 127, 16);
     setDrumPart(*image, 12, 3, 127, 40);
     EXPECT_EQ(FindKit(*image, 1).kit, 40);
-    EXPECT_EQ(FindKit(*image, 0).kit, 0); // part 10 still on setup 1
+    EXPECT_EQ(FindKit(*image, 0).kit, 0); // the tenth part still on setup 1
     EXPECT_EQ(FindKit(*image, 2).kit, kNoKit);
     EXPECT_EQ(FindKit(*image, -1).slotCount, 0);
 }

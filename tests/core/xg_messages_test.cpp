@@ -133,7 +133,7 @@ TEST_F(Wire, SendPartOfTheResetImage) {
 }
 
 TEST_F(Wire, SendPartOfATwoPartUserVoice) {
-    // Part 5 plays the lower half of a four-element voice, part 6 the upper half.
+    // The fifth part plays the lower half of a four-element voice, the sixth the upper half.
     image->part(4, off::kBankMsb) = 63;
     image->part(4, off::kBankLsb) = 0;
     image->part(4, off::kProgram) = 17;
@@ -279,7 +279,7 @@ TEST_F(Wire, PartTableOfTheResetImageSendsNothing) {
     EXPECT_EQ(backend.sentCount(), 0u);
     useQs300();
     xg.SendPartTable();
-    // A QS300 always gets part 10 as drum part: its group goes out.
+    // A QS300 always gets the tenth part as drum part: its group goes out.
     const auto m = sent();
     ASSERT_EQ(m.size(), 4u);
     EXPECT_EQ(m[0], (Msg{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x07, 0x02, 0xF7}));
@@ -310,7 +310,7 @@ TEST_F(Wire, PartTableOnAQs300SendsGroupsFirstThenTheRestWithPauses) {
     ASSERT_EQ(m.size(), 4u + 4u + 2u);
     EXPECT_EQ(m[0], (Msg{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x07, 0, 0xF7}));
     EXPECT_EQ(m[3], (Msg{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x03, 5, 0xF7}));
-    EXPECT_EQ(m[4][5], 0x09); // part 10's group
+    EXPECT_EQ(m[4][5], 0x09); // the tenth part's group
     EXPECT_EQ(m[8], (Msg{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x0E, 20, 0xF7}));
     EXPECT_EQ(m[9], (Msg{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0E, 10, 0xF7}));
     EXPECT_GE((clock.now() - start).count(), 10 * 3);
@@ -356,7 +356,7 @@ TEST_F(Wire, EffectBlocks) {
 }
 
 TEST_F(Wire, DrumSetupOfAnSfxKitUsesTheNoteMap) {
-    // Part 10 plays SFX 2 on drum setup 1.
+    // The tenth part plays SFX 2 on drum setup 1.
     image->part(9, off::kBankMsb) = 126;
     image->part(9, off::kProgram) = 1;
     auto& setup = image->drums[0];

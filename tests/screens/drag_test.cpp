@@ -47,7 +47,7 @@ TEST_F(Drag, ReleasePutsThePointerBackAtThePress) {
 
 TEST_F(Drag, PressOnAnotherPartSendsAllNotesOffOnTheOldChannelFirst) {
     value(15, 19) = 10;
-    press(545, 75); // top-left corner of part 16's reverb knob
+    press(545, 75); // top-left corner of the sixteenth part's reverb knob
     EXPECT_EQ(editor->currentPart(), 15);
     EXPECT_EQ(image->currentPart, 15);
     moveBy(0, -1);

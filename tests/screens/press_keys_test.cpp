@@ -96,7 +96,7 @@ TEST_F(Press, UnclaimedPressesGoToTheEffectEditor) {
 TEST_F(Press, VoiceButtonOpensTheVoiceListsForItsPart) {
     RecordingVoiceLists lists;
     editor->setVoiceListHook(&lists);
-    press(100, 390); // part 3's voice button
+    press(100, 390); // the third part's voice button
     EXPECT_EQ(lists.opened, (std::vector<int>{2}));
     EXPECT_EQ(editor->currentPart(), 2);
     EXPECT_FALSE(editor->dragging());
@@ -143,9 +143,9 @@ TEST_F(Keys, UpAndDownWalkTheStripControlsAndWrap) {
 }
 
 TEST_F(Keys, StatusFieldFollowsTheFocusedStripControl) {
-    key(ArrowKey::Right); // part 2, reverb send
+    key(ArrowKey::Right); // the second part, reverb send
     EXPECT_EQ(surface->stripTable().entry(0), (HitRect{4 + 35 - 18, 58, 4 + 35 - 18 + 89, 75}));
-    key(ArrowKey::Left); // part 1: no shift to the left
+    key(ArrowKey::Left); // the first part: no shift to the left
     key(ArrowKey::Up);   // volume
     EXPECT_EQ(surface->stripTable().entry(0), (HitRect{4, 212, 93, 229}));
 }

@@ -42,7 +42,7 @@ TEST_F(Pixels, AKnobDraggedAndReleasedChangesOnlyItsOwnArea) {
     editor->redrawAll();
     editor->selectPart(3);
     const QImage before = editor->image().copy();
-    press(31 + 3 * 35, 170); // dry level of part 4
+    press(31 + 3 * 35, 170); // dry level of the fourth part
     for (int i = 0; i < 40; ++i) moveBy(0, -1);
     release();
     const HitRect changed = changedArea(before, editor->image());
@@ -72,10 +72,10 @@ TEST_F(Pixels, CurrentPartStripIsHighlighted) {
 }
 
 TEST_F(Pixels, PartSwitchRedrawsThePageTitleAndHandlesForTheNewPart) {
-    value(1, 26) = 0;  // part 2: attack handle at the far left
+    value(1, 26) = 0;  // the second part: attack handle at the far left
     value(1, 1) = 127; // and a drum kit
     const QImage before = editor->image().copy();
-    press(63 + 3, 30); // part 2's number label
+    press(63 + 3, 30); // the second part's number label
     EXPECT_EQ(editor->currentPart(), 1);
     EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}}));
     const QImage& after = editor->image();
