@@ -1,61 +1,20 @@
 // Speed of one step of an effect knob drag: from the mouse event to the two-byte effect
 // message on the wire, the redrawn knob and the status field.
 
-#include "draw/fonts.h"
-#include "editor/part_editor.h"
 #include "effects/effect_editor.h"
-#include "image/image_init.h"
-#include "midi/clock.h"
-#include "midi/memory_backend.h"
-#include "midi/midi_port.h"
-#include "midi/xg_messages.h"
+#include "surface_bench_rig.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
 
-void ensureEffectBenchApplication() {
-    static int argc = 1;
-    static char name[] = "bench_screens";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* application =
-        QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
-    (void)application;
-    draw::initialiseToolkit();
-}
-
-class SilentHost final : public editor::SurfaceHost {
-  public:
-    void confinePointer(const editor::HitRect&) override {}
-    void releasePointer() override {}
-    void setPointerPosition(int, int) override {}
-    void setPointerShape(editor::PointerShape) override {}
-    void repaint(const editor::HitRect&) override {}
-    void showPopupList(int, int, int, int, int, const std::vector<std::string>&, int) override {}
-    void hidePopupList(int) override {}
-    void showMessage(const std::string&) override {}
-};
-
-struct EffectRig {
-    midi::MemoryBackend backend{{}, {"Module Out"}};
-    midi::ManualClock clock;
-    midi::MidiPort port{backend, clock};
-    std::unique_ptr<image::SynthImage> image = std::make_unique<image::SynthImage>();
-    midi::XgMessages xg{port, *image, clock};
-    SilentHost host;
-    std::unique_ptr<editor::PartEditor> editor;
+// The part editor with the effect editor hooked in, as the window builds them.
+struct EffectRig : bench::SurfaceRig {
     std::unique_ptr<effects::EffectEditor> effects;
 
     EffectRig() {
-        ensureEffectBenchApplication();
-        image::initialiseImage(*image);
-        port.FillDeviceLists();
-        port.OpenMidiOut(0);
-        editor = std::make_unique<editor::PartEditor>(*image, xg, port, host);
-        editor->show();
         effects = std::make_unique<effects::EffectEditor>(*image, xg, port, *editor, host);
         effects->show();
     }

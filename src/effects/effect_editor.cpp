@@ -482,15 +482,7 @@ std::span<image::Byte> EffectEditor::block(EffectKind kind) {
 }
 
 std::span<const image::Byte> EffectEditor::block(EffectKind kind) const {
-    switch (kind) {
-    case EffectKind::Reverb:
-        return image_.reverb.current;
-    case EffectKind::Chorus:
-        return image_.chorus.current;
-    case EffectKind::Variation:
-        break;
-    }
-    return image_.variation.current;
+    return const_cast<EffectEditor*>(this)->block(kind);
 }
 
 } // namespace effects
