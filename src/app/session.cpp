@@ -39,7 +39,7 @@ void Session::saveConfiguration() {
     files::SaveSettings(paths_.configFile(), settings_);
     auto ini = files::IniFile::load(paths_.configFile());
     ini.setValue(kViewSection, kZoomKey, std::to_string(zoomPercent_));
-    ini.save(paths_.configFile());
+    ini.save(paths_.configFile(), files::settingsWhat);
 }
 
 void Session::applySettings() {

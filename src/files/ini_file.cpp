@@ -1,11 +1,10 @@
 #include "files/ini_file.h"
 
 #include "files/atomic_file.h"
+#include "files/errors.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <sstream>
 
 namespace files {
 
@@ -41,6 +40,9 @@ std::optional<int> parseProfileInt(std::string_view text) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
+    // Editors that save UTF-8 may put a byte-order mark in front of the first line.
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
     while (!text.empty()) {
         const auto newline = text.find('\n');
         const std::string_view raw = text.substr(0, newline);
@@ -65,11 +67,13 @@ IniFile IniFile::parse(std::string_view text) {
 }
 
 IniFile IniFile::load(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse(text.str());
+    try {
+        const auto bytes = readWholeFile(path);
+        return parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const EFileError& e) {
+        if (e.code() == std::errc::no_such_file_or_directory) return {};
+        throw;
+    }
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view name) const {
@@ -141,8 +145,8 @@ std::string IniFile::text() const {
     return out;
 }
 
-void IniFile::save(const std::filesystem::path& path) const {
-    writeFileAtomically(path, text());
+void IniFile::save(const std::filesystem::path& path, std::string_view what) const {
+    writeFileAtomically(path, text(), what);
 }
 
 } // namespace files

@@ -16,7 +16,8 @@ class IniFile {
   public:
     IniFile() = default;
     static IniFile parse(std::string_view text);
-    // A missing file reads as an empty one.
+    // A missing file reads as an empty one. Throws EFileError for a file that exists but
+    // cannot be read (no permission, a folder, a pipe or device, far too large).
     static IniFile load(const std::filesystem::path& path);
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -25,8 +26,9 @@ class IniFile {
     void removeKey(std::string_view section, std::string_view key);
 
     std::string text() const;
-    // Atomic: the old file stays intact until the new one is complete.
-    void save(const std::filesystem::path& path) const;
+    // Atomic: the old file stays intact until the new one is complete. `what` names the
+    // contents in the error message ("the settings").
+    void save(const std::filesystem::path& path, std::string_view what = {}) const;
 
   private:
     struct Line {

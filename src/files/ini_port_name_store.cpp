@@ -1,6 +1,7 @@
 #include "files/ini_port_name_store.h"
 
 #include "files/ini_file.h"
+#include "files/settings.h"
 
 namespace files {
 
@@ -20,7 +21,7 @@ void IniPortNameStore::savePortNames(const midi::PortNames& names) {
     IniFile ini = IniFile::load(iniFile_);
     ini.setValue(portSection, "In", names.in);
     ini.setValue(portSection, "Out", names.out);
-    ini.save(iniFile_);
+    ini.save(iniFile_, settingsWhat);
 }
 
 } // namespace files

@@ -60,7 +60,7 @@ void SaveSettings(const std::filesystem::path& iniFile, const Settings& settings
             ini.removeKey(historySection, historyKey(i));
         }
     }
-    ini.save(iniFile);
+    ini.save(iniFile, settingsWhat);
 }
 
 std::vector<std::string> describeSettings(const Settings& settings) {

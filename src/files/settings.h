@@ -77,6 +77,8 @@ std::span<const SettingKey> settingKeys();
 
 inline constexpr std::string_view historySection = "History";
 inline constexpr std::size_t historyLength = 4;
+// The configuration file's contents as its error messages name them.
+inline constexpr std::string_view settingsWhat = "the settings";
 
 // Missing file, section or key, a value that is not a number and a number out of range
 // all read as the default. In and Out are read too, for display; the port dialog keeps its

@@ -246,6 +246,6 @@ TEST(MidiReader, SetActiveReadsTheNamedFileAndFalseClears) {
     EXPECT_FALSE(data.active());
     EXPECT_EQ(data.trackCount(), 0u);
     std::filesystem::remove(path);
-    EXPECT_THROW(data.SetActive(true), std::filesystem::filesystem_error);
+    EXPECT_THROW(data.SetActive(true), files::EFileError);
     EXPECT_FALSE(data.active());
 }
