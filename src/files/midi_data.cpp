@@ -1,6 +1,8 @@
 #include "files/midi_data.h"
 
 #include "files/atomic_file.h"
+#include "files/errors.h"
+#include "files/input_file.h"
 
 #include <numeric>
 #include <stdexcept>
@@ -24,12 +26,25 @@ void TxMidiData::SetActive(bool active) {
     Clear();
     if (!active) return;
     try {
-        parse(readWholeFile(fileName_));
+        parse(readBounded());
     } catch (...) {
         Clear();
         throw;
     }
     active_ = true;
+}
+
+// A file larger than the container can hold is refused before its body is read, so a huge
+// or endless file costs no more memory than a few bytes of its header.
+std::vector<std::uint8_t> TxMidiData::readBounded() const {
+    InputFile file(fileName_);
+    auto bytes = file.read(headerPeekLength);
+    const auto largest = largestFileFor(bytes);
+    if (!largest) return bytes; // too short or no header: its own format error follows
+    if (file.size() > *largest) throw EVirtualMemory("Size exceeds capacity");
+    const auto rest = file.read(static_cast<std::size_t>(file.size() - bytes.size()));
+    bytes.insert(bytes.end(), rest.begin(), rest.end());
+    return bytes;
 }
 
 void TxMidiData::readBytes(std::span<const std::uint8_t> bytes) {

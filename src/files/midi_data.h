@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -72,8 +73,16 @@ class TxMidiData {
     TxMidiTrack& addTrack(); // at most 65535
     std::size_t eventCount() const;
 
+    // Bytes read from the start of a file before its header tells how large it may be.
+    static constexpr std::size_t headerPeekLength = 14;
+    // The largest file whose header starts with `head` that the container can hold: the
+    // header and as many tracks of the longest possible chunk as it declares. None when
+    // the head is no valid header (reading it then raises the format error).
+    static std::optional<std::uint64_t> largestFileFor(std::span<const std::uint8_t> head);
+
   private:
     void parse(std::span<const std::uint8_t> bytes);
+    std::vector<std::uint8_t> readBounded() const;
 
     std::filesystem::path fileName_;
     SpecialEventListener listener_;

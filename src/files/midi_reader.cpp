@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace files {
 
@@ -148,7 +149,7 @@ class TrackReader {
     void read(std::span<const std::uint8_t> chunk) {
         EventCounter counter;
         walkTrack(chunk, counter);
-        track_.events_.SetSize(counter.events * TxMidiTrack::recordSize);
+        track_.events_.SetFinalSize(counter.events * TxMidiTrack::recordSize);
         track_.blocks_.reserve(counter.blockBytes);
         record_ = track_.events_.data();
         walkTrack(chunk, *this);
@@ -201,6 +202,18 @@ class TrackReader {
     std::uint8_t* record_ = nullptr;
 };
 
+std::optional<std::uint64_t> TxMidiData::largestFileFor(std::span<const std::uint8_t> head) {
+    if (head.size() < headerPeekLength || std::memcmp(head.data(), "MThd", 4) != 0)
+        return std::nullopt;
+    Cursor in(head.data() + 4, head.data() + head.size(), endOfFile);
+    const std::uint32_t headerLength = in.bigEndian32();
+    if (headerLength < 6) return std::nullopt;
+    in.bigEndian16(); // format
+    const std::uint16_t trackCount = in.bigEndian16();
+    constexpr std::uint64_t chunkHead = 8; // ID and length
+    return chunkHead + headerLength + trackCount * (chunkHead + TxMidiTrack::maxChunkLength);
+}
+
 void TxMidiData::parse(std::span<const std::uint8_t> bytes) {
     Cursor in(bytes.data(), bytes.data() + bytes.size(), endOfFile);
     if (in.remaining() < 4 || !in.startsWith("MThd")) throw EMidiData("Invalid MIDI File ID");
@@ -218,6 +231,8 @@ void TxMidiData::parse(std::span<const std::uint8_t> bytes) {
     for (std::size_t i = 0; i < trackCount; ++i) {
         if (!in.startsWith("MTrk")) throw EMidiData("Invalid Track Start ID");
         const std::uint32_t length = in.bigEndian32();
+        if (length > in.remaining()) throw EMidiData(endOfFile);
+        if (length > TxMidiTrack::maxChunkLength) throw EVirtualMemory("Size exceeds capacity");
         const auto chunk = in.take(length);
         auto track = std::make_unique<TxMidiTrack>();
         TrackReader(*track, i, listener_).read(chunk);

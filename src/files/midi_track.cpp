@@ -2,7 +2,6 @@
 
 #include "files/errors.h"
 
-#include <limits>
 #include <stdexcept>
 
 namespace files {
@@ -27,7 +26,7 @@ std::uint8_t* TxMidiTrack::appendRecord() {
 std::uint32_t TxMidiTrack::appendBlock(std::span<const std::uint8_t> head,
                                        std::span<const std::uint8_t> rest) {
     if (head.size() + rest.size() > maxBlockLength) throw std::invalid_argument("Invalid Event");
-    if (blocks_.size() + head.size() + rest.size() > std::numeric_limits<std::uint32_t>::max())
+    if (blocks_.size() + head.size() + rest.size() > blockCapacity)
         throw EVirtualMemory("Size exceeds capacity");
     const auto offset = static_cast<std::uint32_t>(blocks_.size());
     blocks_.insert(blocks_.end(), head.begin(), head.end());

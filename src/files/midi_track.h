@@ -44,6 +44,14 @@ class TxMidiTrack {
     static constexpr std::size_t recordSize = 11;
     static constexpr std::size_t capacity = 1048576;
     static constexpr std::size_t maxBlockLength = 0xFFFF;
+    // The data blocks of one track together hold at most as much as its records.
+    static constexpr std::size_t blockCapacity = capacity;
+    // The longest track chunk a track can hold: every record's event at its longest
+    // encoding (4 bytes of delta time, status, meta type, 4 bytes of length) plus the
+    // blocks. A longer chunk is refused before it is read.
+    static constexpr std::size_t maxEventOverhead = 10;
+    static constexpr std::size_t maxChunkLength =
+        capacity / recordSize * maxEventOverhead + blockCapacity;
 
     TxMidiTrack();
 

@@ -39,4 +39,15 @@ void TxVirtualMemory::SetSize(std::size_t n) {
     size_ = n;
 }
 
+void TxVirtualMemory::SetFinalSize(std::size_t n) {
+    if (n > capacity_) throw EVirtualMemory("Size exceeds capacity");
+    if (n != committed_) {
+        auto exact = n == 0 ? nullptr : std::make_unique_for_overwrite<std::uint8_t[]>(n);
+        if (std::min(size_, n) > 0) std::memcpy(exact.get(), bytes_.get(), std::min(size_, n));
+        bytes_ = std::move(exact);
+        committed_ = n;
+    }
+    size_ = n;
+}
+
 } // namespace files

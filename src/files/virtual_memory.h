@@ -28,10 +28,15 @@ class TxVirtualMemory {
     // Makes exactly n bytes usable; the first min(old size, n) bytes keep their contents.
     // Throws EVirtualMemory("Size exceeds capacity") when n is above the capacity.
     void SetSize(std::size_t n);
+    // The same for a store whose final size is known at once (a track read from a file):
+    // holds exactly n bytes instead of whole pages, so that many small stores cost no
+    // more than their contents.
+    void SetFinalSize(std::size_t n);
 
     std::size_t size() const { return size_; }
     std::size_t capacity() const { return capacity_; }
-    // Bytes actually held: whole pages, never more than the capacity rounded up to a page.
+    // Bytes actually held: whole pages (exactly the size after SetFinalSize), never more
+    // than the capacity rounded up to a page.
     std::size_t committed() const { return committed_; }
 
     std::uint8_t* data() { return bytes_.get(); }

@@ -1,4 +1,7 @@
+#include "files/errors.h"
 #include "files/ini_file.h"
+
+#include "core/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -70,4 +73,25 @@ TEST(IniFile, AnEmptySectionNameKeepsItsHeader) {
     const auto again = IniFile::parse(ini.text());
     EXPECT_FALSE(again.value("Port", "In"));
     EXPECT_EQ(again.value("", "In"), "B");
+}
+
+TEST(IniFile, AByteOrderMarkDoesNotHideTheFirstSection) {
+    const auto ini = IniFile::parse("\xEF\xBB\xBF[Port]\r\nOut=Synth\r\n");
+    EXPECT_EQ(ini.value("Port", "Out"), "Synth");
+    EXPECT_EQ(ini.text(), "[Port]\nOut=Synth\n");
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsReportedNotTakenAsEmpty) {
+    testfiles::TempFolder folder("ini_kinds");
+    const auto asFolder = folder / "XG-Orvo.INI";
+    std::filesystem::create_directory(asFolder);
+    try {
+        IniFile::load(asFolder);
+        ADD_FAILURE() << "a folder read as a configuration file";
+    } catch (const files::EFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Could not open " + asFolder.string() + ": it is a folder, not a file.");
+    }
+    EXPECT_THROW(IniFile::load("/dev/zero"), files::EFileError);
+    EXPECT_NO_THROW(IniFile::load(folder / "missing.ini"));
 }
