@@ -9,6 +9,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
 namespace fs = std::filesystem;
 using testsmf::append;
 using testsmf::Bytes;
@@ -129,4 +132,55 @@ TEST_F(FileCommands, TheProgramReportsFormatErrorsOnStandardError) {
     std::string line;
     std::getline(in, line);
     EXPECT_EQ(line, "Sysex Error");
+}
+
+namespace {
+
+// Runs the tool program itself; returns its exit status and the first line of its errors.
+std::pair<int, std::string> runTool(const fs::path& dir, const std::string& arguments) {
+    const auto errFile = (dir / "err.txt").string();
+    const std::string command =
+        std::string(XGORVO_TOOL_PATH) + ' ' + arguments + " 2>'" + errFile + "'";
+    const int status = std::system(command.c_str());
+    std::ifstream in(errFile);
+    std::string line;
+    std::getline(in, line);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, line};
+}
+
+} // namespace
+
+TEST_F(FileCommands, RefusesAPipeInsteadOfWaitingForIt) {
+    const auto pipe = dir_ / "song.mid";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const char* command : {"check", "dump"}) {
+        const auto r = run(command, {pipe.string()});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "Could not open " + pipe.string() + ": it is not a regular file.\n");
+    }
+    EXPECT_EQ(run("rewrite", {pipe.string(), (dir_ / "out.mid").string()}).status, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "out.mid"));
+}
+
+TEST_F(FileCommands, RewriteReplacesOnlyARegularFile) {
+    const auto in = writeFile("in.XGS", setFile());
+    const auto device = dir_ / "device";
+    ASSERT_EQ(::mkfifo(device.c_str(), 0600), 0); // stands for any device node
+    const auto r = run("rewrite", {in, device.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Could not save " + device.string() +
+                         ": it is not a regular file and is left as it is.\n");
+    EXPECT_TRUE(fs::is_fifo(device));
+    const auto link = dir_ / "link.XGS";
+    fs::create_symlink(in, link);
+    EXPECT_EQ(run("rewrite", {in, link.string()}).status, 1);
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+TEST_F(FileCommands, OutputThatCannotBeWrittenIsAFailure) {
+    const auto in = writeFile("a.XGS", setFile());
+    const auto [status, error] = runTool(dir_, "dump '" + in + "' >/dev/full");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(error, "xg-orvo-tool: Could not write the output: the disk is full.");
+    EXPECT_EQ(runTool(dir_, "dump '" + in + "' >/dev/null").first, 0);
 }

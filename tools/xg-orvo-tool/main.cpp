@@ -1,5 +1,8 @@
 #include "commands.h"
 
+#include "files/file_errors.h"
+
+#include <cerrno>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +16,21 @@ const tool::Command* findCommand(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+// Output that did not arrive (a full disk, /dev/full, a closed pipe) is a failure: a
+// script must not take half a dump for a whole one.
+int checkOutput(int status) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout) return status;
+    const int cause = errno;
+    std::cerr << "xg-orvo-tool: Could not write the output: "
+              << (cause != 0 ? files::describeFileError({cause, std::generic_category()},
+                                                        files::FileAccess::Write)
+                             : std::string("it was not accepted"))
+              << ".\n";
+    return status == 0 ? 1 : status;
 }
 
 int usage() {
@@ -34,7 +52,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {
-        return command->run(args, std::cout, std::cerr);
+        return checkOutput(command->run(args, std::cout, std::cerr));
     } catch (const std::exception& e) {
         std::cerr << "xg-orvo-tool: " << e.what() << '\n';
         return 1;
