@@ -58,6 +58,9 @@ bool TXmidif::FormCreate() {
 void TXmidif::fillLists() {
     fill(ListBox1, port_.inputLines(), port_.selectedInputLine());
     fill(ListBox2, port_.outputLines(), port_.selectedOutputLine());
+    // What the dialog shows before the user touches it is what Escape goes back to.
+    shownInputLine_ = port_.selectedInputLine();
+    shownOutputLine_ = port_.selectedOutputLine();
 }
 
 void TXmidif::refreshLists() {
@@ -90,6 +93,13 @@ void TXmidif::Button1Click() {
 
 void TXmidif::done(int result) {
     QDialog::done(result);
+    if (result == QDialog::Rejected) {
+        // Escape or the close button: the devices stay as they are, and so does the
+        // selection the next showing starts from.
+        port_.selectLines(shownInputLine_, shownOutputLine_);
+        fillLists();
+        return;
+    }
     reportErrors(prompts_, this, [this] { logic_.FormClose(); });
 }
 

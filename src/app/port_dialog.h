@@ -32,7 +32,8 @@ class TXmidif final : public QDialog {
     QListWidget* outputList() const { return ListBox2; }
     QPushButton* okButton() const { return Button1; }
 
-    // Every way of closing the dialog reopens the devices of the selected lines.
+    // OK reopens the devices of the selected lines; Escape and the close button leave the
+    // devices and the selection as they were when the dialog was shown.
     void done(int result) override;
 
   private:
@@ -45,6 +46,8 @@ class TXmidif final : public QDialog {
     QListWidget* ListBox1;
     QListWidget* ListBox2;
     QPushButton* Button1;
+    int shownInputLine_ = 0;
+    int shownOutputLine_ = 0;
 };
 
 } // namespace app

@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <functional>
+
 namespace app {
 namespace {
 
@@ -124,18 +126,33 @@ TEST(PortDialog, OkRemembersTheNamesAndReopensTheDevices) {
     EXPECT_NE(ini.find("Out=Synth A"), std::string::npos) << ini;
 }
 
-TEST(PortDialog, ClosingWithoutOkReopensButRemembersNothing) {
+TEST(PortDialog, EscapeAndTheCloseButtonKeepThePortsAsTheyWere) {
     testing::SessionFixture f;
     f.dir.writeIni(testing::kVirtualOutIni);
     auto window = startUp(f.session, f.prompts, {});
-    f.prompts.onModal = [](QDialog& dialog) {
-        auto& ports = dynamic_cast<TXmidif&>(dialog);
-        ports.outputList()->setCurrentRow(0);
-        ports.reject();
+    ASSERT_EQ(f.backend.openedOutputId(), -1);
+    const std::function<void(TXmidif&)> ways[] = {
+        [](TXmidif& ports) { ports.reject(); }, // Escape
+        [](TXmidif& ports) {                    // the window's close button
+            ports.show();
+            ports.close();
+        },
     };
-    window->MidiPort2Click();
-    EXPECT_FALSE(f.backend.outputOpen());
-    EXPECT_NE(f.dir.readIni().find("Out=XG-Orvo Out"), std::string::npos);
+    for (const auto& leave : ways) {
+        f.prompts.onModal = [&](QDialog& dialog) {
+            auto& ports = dynamic_cast<TXmidif&>(dialog);
+            EXPECT_EQ(ports.outputList()->currentRow(), 1) << "the open port, not the last choice";
+            ports.inputList()->setCurrentRow(1);
+            ports.outputList()->setCurrentRow(2);
+            leave(ports);
+        };
+        window->MidiPort2Click();
+        EXPECT_TRUE(f.backend.outputOpen());
+        EXPECT_EQ(f.backend.openedOutputId(), -1);
+        EXPECT_FALSE(f.backend.inputOpen());
+        EXPECT_EQ(f.session.port().selectedOutputLine(), 1);
+        EXPECT_NE(f.dir.readIni().find("Out=XG-Orvo Out"), std::string::npos);
+    }
 }
 
 TEST(PortDialog, NewDevicesAppearWhenShownAgainAndTheSelectionStays) {
