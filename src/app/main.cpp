@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/startup.h"
+#include "app/termination_signals.h"
 #include "draw/fonts.h"
 #include "files/app_paths.h"
 #include "midi/clock.h"
@@ -42,7 +43,24 @@ int main(int argc, char** argv) {
     application.setErrorHandler([&prompts](const std::string& text) {
         prompts.error(QApplication::activeWindow(), QString::fromStdString(text));
     });
+    // Installed before start-up: a logout while the port dialog asks still closes in order.
+    app::TerminationSignals termination;
+    app::TMF* running = nullptr;
+    QObject::connect(&termination, &app::TerminationSignals::requested, [&running] {
+        if (running != nullptr)
+            running->closeOnRequest();
+        else
+            app::closeModalDialogs(); // start-up goes on and sees `received`
+    });
     auto window = app::startUp(session, prompts, {});
+    running = window.get();
+    if (termination.received()) {
+        window->close(); // asked to end during start-up
+        return 0;
+    }
+    // Closing the main window ends the program, whatever other window is left.
+    QObject::connect(window.get(), &app::TMF::closed, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window->show();
     return application.exec();
 }

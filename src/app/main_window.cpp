@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -17,6 +18,9 @@
 #include <QMetaObject>
 #include <QScreen>
 #include <QScrollArea>
+
+#include <iostream>
+#include <utility>
 
 namespace app {
 
@@ -32,7 +36,9 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     menu_ = buildMainMenu(*this);
     connectMenu();
 
-    session_.loadConfiguration(); // also writes the device number into the templates
+    // Also writes the device number into the templates. A configuration file that cannot
+    // be read is reported once; the defaults apply.
+    reportErrors(prompts_, this, [this] { session_.loadConfiguration(); });
     updateHistoryMenu();
     session_.createFileContainer();
     image::initialiseImage(session_.image());
@@ -43,10 +49,14 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     messages.setAlertHandler(
         [this](const std::string& text) { prompts_.message(this, QString::fromStdString(text)); });
     // The loss can be noticed in the middle of a drag; tell the user once it is over.
+    // While closing, it is told before the window goes.
     session_.port().setOutputLostHandler([this](const std::string& text) {
+        if (closing_) {
+            lossesWhileClosing_.push_back(text);
+            return;
+        }
         QMetaObject::invokeMethod(
-            this, [this, text] { prompts_.error(this, QString::fromStdString(text)); },
-            Qt::QueuedConnection);
+            this, [this, text] { reportOutputLoss(text); }, Qt::QueuedConnection);
     });
     midiInput_ = std::make_unique<MidiInputRelay>(session_);
 }
@@ -118,8 +128,10 @@ void TMF::fitToEditor() {
 
 void TMF::placeWindow() {
     const auto& settings = session_.settings();
-    if (settings.mainTop != -1) {
-        move(settings.mainLeft, settings.mainTop);
+    const QPoint stored(settings.mainLeft, settings.mainTop);
+    // A position left on a screen that is no longer there would hide the window.
+    if (settings.mainTop != -1 && isOnAScreen(QRect(stored, frameGeometry().size()))) {
+        move(stored);
         return;
     }
     if (const QScreen* screen = this->screen()) {
@@ -127,6 +139,40 @@ void TMF::placeWindow() {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+bool TMF::isOnAScreen(const QRect& frame) {
+    // Enough of the title bar on one screen to take hold of it with the mouse.
+    constexpr int kGrabWidth = 64;
+    constexpr int kGrabHeight = 16;
+    const QRect titleBar(frame.topLeft(), QSize(frame.width(), kGrabHeight));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect seen = titleBar.intersected(screen->availableGeometry());
+        if (seen.width() >= kGrabWidth && seen.height() >= kGrabHeight) return true;
+    }
+    return false;
+}
+
+void TMF::reportOutputLoss(const std::string& text) {
+    // Once closed there is no window to show a box over, and a box then would keep the
+    // process running without one.
+    if (closing_) {
+        std::cerr << "xg-orvo: " << text << '\n';
+        return;
+    }
+    prompts_.error(this, QString::fromStdString(text));
+}
+
+void closeModalDialogs() {
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (!modal->close()) break;
+    }
+}
+
+void TMF::closeOnRequest() {
+    // A dialog's own event loop would keep running after the window closed.
+    closeModalDialogs();
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 // ---- commands --------------------------------------------------------------------------
@@ -168,6 +214,11 @@ void TMF::setZoom(int percent) {
 }
 
 void TMF::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    closing_ = true;
     unsetCursor();
     reportErrors(prompts_, this, [this] {
         session_.messages().sendCloseMessages();
@@ -178,7 +229,11 @@ void TMF::closeEvent(QCloseEvent* event) {
     settings.mainLeft = x();
     settings.mainTop = y();
     reportErrors(prompts_, this, [this] { session_.saveConfiguration(); });
+    // A device lost while closing is told now, while the window is still there.
+    for (const auto& text : std::exchange(lossesWhileClosing_, {}))
+        prompts_.error(this, QString::fromStdString(text));
     event->accept();
+    emit closed();
 }
 
 } // namespace app

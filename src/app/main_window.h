@@ -10,6 +10,8 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QScrollArea;
 
@@ -19,6 +21,9 @@ class MidiInputRelay;
 class Session;
 class TFXg;
 class TXmidif;
+
+// Closes every modal dialog and message box that is open, innermost first.
+void closeModalDialogs();
 
 class TMF final : public QMainWindow, public effects::ToolStripHooks {
     Q_OBJECT
@@ -33,8 +38,12 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     // The port dialog; `restorePorts` runs its creation (stored ports opened, the dialog
     // shown when neither stored name is present and `mayAsk` allows it).
     void createPortDialog(bool restorePorts, bool mayAsk);
-    // Centred on the screen when no position is stored, else where it was left.
+    // Centred on the screen when no position is stored or the stored one lies outside
+    // every screen, else where it was left.
     void placeWindow();
+    // A request to end from outside (SIGTERM, Ctrl+C): every open dialog is closed, then
+    // the window, the same way as "&Exit".
+    void closeOnRequest();
 
     TFXg& editorWindow() { return *editor_; }
     TXmidif& portDialog() { return *portDialog_; }
@@ -54,14 +63,20 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     // MIDI thru is a setting kept in the configuration file.
     void thruChanged(bool on) override;
 
+  signals:
+    // The window has closed and written the configuration: the program may end.
+    void closed();
+
   protected:
-    // FormClose.
+    // FormClose. Always closes; runs once.
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void connectMenu();
     void updateHistoryMenu();
     void fitToEditor();
+    void reportOutputLoss(const std::string& text);
+    static bool isOnAScreen(const QRect& frame);
 
     Session& session_;
     Prompts& prompts_;
@@ -70,6 +85,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     TXmidif* portDialog_ = nullptr;
+    bool closing_ = false;
+    std::vector<std::string> lossesWhileClosing_;
 };
 
 } // namespace app

@@ -35,7 +35,8 @@ class Session {
     Session& operator=(const Session&) = delete;
 
     // Reads the configuration file (settings and zoom) and hands the device number and
-    // the options to the message layer.
+    // the options to the message layer. A file that exists but cannot be read raises
+    // files::EFileError after the defaults have been handed on.
     void loadConfiguration();
     // Writes the settings and the zoom back; the port names are the port dialog's.
     void saveConfiguration();

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace app {
 namespace {
@@ -205,6 +206,74 @@ TEST(CommandLine, Options) {
     EXPECT_FALSE(parseCommandLine({"xg-orvo", "--screenshot"}).error.empty());
     EXPECT_FALSE(parseCommandLine({"xg-orvo", "--zoom"}).error.empty());
     EXPECT_TRUE(parseCommandLine({"xg-orvo", "--help"}).help);
+}
+
+} // namespace
+} // namespace app
+
+namespace app {
+namespace {
+
+// Prompts that note whether the main window was still on screen when a box was shown.
+class VisibilityPrompts final : public Prompts {
+  public:
+    const QWidget* window = nullptr;
+    std::vector<std::pair<std::string, bool>> errors; // text, window visible
+    void message(QWidget*, const QString&) override {}
+    void error(QWidget*, const QString& text) override {
+        errors.emplace_back(text.toStdString(), window != nullptr && window->isVisible());
+    }
+    void runModal(QDialog& dialog) override { dialog.reject(); }
+};
+
+TEST(Closing, AnOutputLostWhileClosingIsToldBeforeTheWindowGoes) {
+    testing::SessionFixture f;
+    f.dir.writeIni(testing::kVirtualOutIni);
+    VisibilityPrompts prompts;
+    auto window = startUp(f.session, prompts, {});
+    prompts.window = window.get();
+    window->show();
+    int closedSignals = 0;
+    QObject::connect(window.get(), &TMF::closed, [&] { ++closedSignals; });
+    // Only the local-on message at closing finds the device gone.
+    f.backend.disconnectOutput("device unplugged");
+
+    window->menu().exit->trigger();
+    QCoreApplication::processEvents();
+
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].first.find("device unplugged"), std::string::npos);
+    EXPECT_TRUE(prompts.errors[0].second) << "the box came after the window was gone";
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(closedSignals, 1) << "the program is told to end";
+    EXPECT_NE(f.dir.readIni().find("Etop="), std::string::npos);
+}
+
+TEST(Closing, AStoredPositionOffEveryScreenOpensCentred) {
+    testing::SessionFixture f;
+    f.dir.writeIni("[Position]\nEtop=100000\nEleft=100000\n");
+    auto window = startUp(f.session, f.prompts, {});
+    QRect centred = window->frameGeometry();
+    centred.moveCenter(window->screen()->availableGeometry().center());
+    EXPECT_EQ(window->pos(), centred.topLeft());
+
+    testing::SessionFixture g;
+    g.dir.writeIni("[Position]\nEtop=20\nEleft=30\n");
+    auto placed = startUp(g.session, g.prompts, {});
+    EXPECT_EQ(placed->pos(), QPoint(30, 20)) << "a position on the screen is kept";
+}
+
+TEST(Closing, AConfigurationThatCannotBeReadIsToldOnceAndLeftAlone) {
+    testing::SessionFixture f;
+    std::filesystem::create_directory(f.dir.ini()); // a folder where the file should be
+    auto window = startUp(f.session, f.prompts, {});
+    ASSERT_FALSE(f.prompts.errors.empty());
+    EXPECT_EQ(f.prompts.errors[0],
+              "Could not open " + f.dir.ini().string() + ": it is a folder, not a file.");
+    f.prompts.errors.clear();
+    window->close();
+    ASSERT_EQ(f.prompts.errors.size(), 1u) << "saving says why it cannot";
+    EXPECT_TRUE(std::filesystem::is_directory(f.dir.ini()));
 }
 
 } // namespace
