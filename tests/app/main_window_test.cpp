@@ -276,5 +276,18 @@ TEST(Closing, AConfigurationThatCannotBeReadIsToldOnceAndLeftAlone) {
     EXPECT_TRUE(std::filesystem::is_directory(f.dir.ini()));
 }
 
+TEST(Closing, ASaveThatFailsSaysWhyInWordsAndTheProgramEnds) {
+    testing::SessionFixture f;
+    auto window = startUp(f.session, f.prompts, {});
+    std::filesystem::remove_all(f.dir.path()); // the folder went away while we ran
+    int closedSignals = 0;
+    QObject::connect(window.get(), &TMF::closed, [&] { ++closedSignals; });
+    window->close();
+    EXPECT_EQ(f.prompts.errors,
+              std::vector<std::string>{"Could not save the settings to " + f.dir.ini().string() +
+                                       ": the folder does not exist."});
+    EXPECT_EQ(closedSignals, 1);
+}
+
 } // namespace
 } // namespace app
