@@ -1,13 +1,12 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it afterwards. Its name carries
-// the process id so that tests run in parallel never share one.
+// a random number so that tests run in parallel never share one.
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace testfiles {
 
@@ -15,7 +14,8 @@ class TempFolder {
   public:
     explicit TempFolder(std::string_view name,
                         const std::filesystem::path& base = std::filesystem::temp_directory_path())
-        : path_(base / ("xgorvo_" + std::string(name) + '_' + std::to_string(::getpid()))) {
+        : path_(base /
+                ("xgorvo_" + std::string(name) + '_' + std::to_string(std::random_device{}()))) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
