@@ -60,10 +60,10 @@ fs::path temporaryNameFor(const fs::path& path, std::random_device& random) {
 class Temporary {
   public:
     Temporary(const fs::path& target, std::string_view what, const std::error_code& fault) {
+        if (fault) saveFailed(what, target, fault);
         std::random_device random;
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             path_ = temporaryNameFor(target, random);
-            if (fault) saveFailed(what, target, fault);
             // 0666 lets the user's umask decide, as for any new file.
             descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (descriptor_ >= 0) return;
@@ -154,9 +154,9 @@ void save(const fs::path& path, std::span<const std::uint8_t> bytes, std::string
     std::random_device random;
     fs::path temporary;
     std::FILE* stream = nullptr;
+    if (faults.create) saveFailed(what, path, faults.create);
     for (int attempt = 0; attempt < kNameAttempts && stream == nullptr; ++attempt) {
         temporary = temporaryNameFor(path, random);
-        if (faults.create) saveFailed(what, path, faults.create);
         errno = 0;
         stream = std::fopen(temporary.string().c_str(), "wbx"); // x: created exclusively
         if (stream == nullptr && errno != EEXIST) break;
