@@ -249,9 +249,9 @@ void TFXg::applyCursor() {
 
 // ---- pop-up lists and messages ---------------------------------------------------------
 
-QListWidget* TFXg::makePopupList(int list) {
+QListWidget* TFXg::makePopupList(editor::PopupList list) {
     auto* widget = new QListWidget(this);
-    widget->setObjectName(QStringLiteral("PopupList%1").arg(list));
+    widget->setObjectName(QStringLiteral("PopupList%1").arg(static_cast<int>(list)));
     widget->hide();
     widget->viewport()->installEventFilter(this);
     connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
@@ -267,12 +267,12 @@ QListWidget* TFXg::makePopupList(int list) {
     return widget;
 }
 
-QListWidget* TFXg::popupList(int list) const {
+QListWidget* TFXg::popupList(editor::PopupList list) const {
     const auto it = popupLists_.find(list);
     return it == popupLists_.end() ? nullptr : it->second;
 }
 
-void TFXg::showPopupList(int list, int x, int y, int width, int height,
+void TFXg::showPopupList(editor::PopupList list, int x, int y, int width, int height,
                          const std::vector<std::string>& items, int selected) {
     QListWidget* widget = popupList(list);
     if (!widget) widget = makePopupList(list);
@@ -289,7 +289,7 @@ void TFXg::showPopupList(int list, int x, int y, int width, int height,
     widget->raise();
 }
 
-void TFXg::hidePopupList(int list) {
+void TFXg::hidePopupList(editor::PopupList list) {
     if (QListWidget* widget = popupList(list)) widget->hide();
 }
 
@@ -308,7 +308,7 @@ bool TFXg::eventFilter(QObject* watched, QEvent* event) {
                 if (widget->viewport() != watched) continue;
                 const int row = widget->row(widget->itemAt(mouse->position().toPoint()));
                 if (row >= 0) {
-                    const int id = list;
+                    const editor::PopupList id = list;
                     reportErrors(prompts_, this, [&] { editor_->popupListRightPressed(id, row); });
                 }
                 return true;

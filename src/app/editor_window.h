@@ -54,7 +54,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
 
     // Menus close the surface's pop-up lists before they open.
     void hidePopupLists();
-    QListWidget* popupList(int list) const;
+    QListWidget* popupList(editor::PopupList list) const;
 
     // ---- editor::SurfaceHost ----
     void confinePointer(const editor::HitRect& area) override;
@@ -62,9 +62,9 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void setPointerPosition(int x, int y) override;
     void setPointerShape(editor::PointerShape shape) override;
     void repaint(const editor::HitRect& area) override;
-    void showPopupList(int list, int x, int y, int width, int height,
+    void showPopupList(editor::PopupList list, int x, int y, int width, int height,
                        const std::vector<std::string>& items, int selected) override;
-    void hidePopupList(int list) override;
+    void hidePopupList(editor::PopupList list) override;
     void showMessage(const std::string& text) override;
 
   protected:
@@ -83,7 +83,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void keepPointerAwayFromEdges(QPoint screenPoint);
     void putRealPointerAt(int x, int y);
     void applyCursor();
-    QListWidget* makePopupList(int list);
+    QListWidget* makePopupList(editor::PopupList list);
 
     Session& session_;
     Prompts& prompts_;
@@ -95,7 +95,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     bool recentring_ = false;
     bool shown_ = false;
     editor::PointerShape shape_ = editor::PointerShape::Default;
-    std::map<int, QListWidget*> popupLists_;
+    std::map<editor::PopupList, QListWidget*> popupLists_;
 };
 
 } // namespace app

@@ -170,8 +170,9 @@ TEST_F(EditorWindowTest, PressOutsideTheSurfaceIsIgnored) {
 
 TEST_F(EditorWindowTest, PopupListShowsAtTheZoomedPositionAndHidesWhenMenusOpen) {
     window->setZoom(150);
-    editor().showPopupList(4, 594, 100, 104, 410, {"Off", "Modulation", "Breath"}, 1);
-    QListWidget* list = editor().popupList(4);
+    editor().showPopupList(editor::PopupList::ControllerNumbers, 594, 100, 104, 410,
+                           {"Off", "Modulation", "Breath"}, 1);
+    QListWidget* list = editor().popupList(editor::PopupList::ControllerNumbers);
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->geometry(), QRect(891, 150, 156, 615));
@@ -186,11 +187,11 @@ TEST_F(EditorWindowTest, MenuClosingTheControllerListRedrawsItsButtonReleased) {
     const QPoint at = editor().windowPointOf(605, 485);
     press(at);
     release(at);
-    ASSERT_NE(editor().popupList(4), nullptr);
-    ASSERT_TRUE(editor().popupList(4)->isVisible());
+    ASSERT_NE(editor().popupList(editor::PopupList::ControllerNumbers), nullptr);
+    ASSERT_TRUE(editor().popupList(editor::PopupList::ControllerNumbers)->isVisible());
     ASSERT_NE(editor().surface().copy(button), released);
     emit window->menu().file->aboutToShow();
-    EXPECT_FALSE(editor().popupList(4)->isVisible());
+    EXPECT_FALSE(editor().popupList(editor::PopupList::ControllerNumbers)->isVisible());
     EXPECT_EQ(editor().surface().copy(button), released);
 }
 

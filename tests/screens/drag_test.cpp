@@ -3,7 +3,11 @@
 
 #include "screen_test_support.h"
 
+#include "draw/canvas.h"
+#include "draw/part_graphs.h"
 #include "editor/part_controls.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -164,6 +168,21 @@ TEST_F(Drag, FilterPadAndVibratoGraphReachBothEndsOnBothAxes) {
     EXPECT_EQ(host.positions.back(), (std::pair<int, int>{677, 321}));
 }
 
+TEST_F(Drag, FilterPadPutsThePointerBesideThePointItLeft) {
+    value(0, 24) = 100; // cutoff
+    value(0, 25) = 40;  // resonance
+    press(700, 250);
+    moveBy(-30, 20);
+    release();
+    // Where the filter point is drawn for the values reached, on a scratch surface.
+    image::PartRecord record{};
+    std::copy_n(image->parts.begin(), record.size(), record.begin());
+    QImage scratch(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32);
+    draw::Canvas canvas(scratch);
+    const QPoint point = draw::PartGraphs().drawFilter(record, 0, canvas);
+    EXPECT_EQ(host.positions.back(), (std::pair<int, int>{point.x() + 4, point.y() + 2}));
+}
+
 TEST_F(Drag, AmplitudeHandleFollowsXAlongALine) {
     value(0, 26) = 30; // attack: handle at 607 + 10
     editor->redrawAll();
@@ -306,14 +325,18 @@ TEST_F(Drag, NoteLimitsPushEachOtherWithoutSendingThePushedOne) {
     for (int i = 0; i < 15; ++i) moveBy(0, -1);
     EXPECT_EQ(value(0, 15), 65);
     EXPECT_EQ(value(0, 16), 65);
-    for (const Msg& m : sent()) EXPECT_EQ(m[6], 0x0F);
+    std::vector<Msg> expected;
+    for (int v = 51; v <= 65; ++v) expected.push_back(partParam(0, 0x0F, v));
+    EXPECT_EQ(sent(), expected);
     release();
     backend.clearSent();
     press(755, 450); // high limit
     for (int i = 0; i < 20; ++i) moveBy(0, 1);
     EXPECT_EQ(value(0, 16), 45);
     EXPECT_EQ(value(0, 15), 45);
-    for (const Msg& m : sent()) EXPECT_EQ(m[6], 0x10);
+    expected.clear();
+    for (int v = 64; v >= 45; --v) expected.push_back(partParam(0, 0x10, v));
+    EXPECT_EQ(sent(), expected);
 }
 
 } // namespace
