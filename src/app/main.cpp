@@ -39,10 +39,10 @@ int main(int argc, char** argv) {
     midi::SteadyClock clock;
     app::Session session(backend, clock, paths);
     app::QtPrompts prompts;
-    application.setErrorHandler([&prompts](const std::string& text) {
-        prompts.error(QApplication::activeWindow(), QString::fromStdString(text));
-    });
     auto window = app::startUp(session, prompts, {});
+    application.setErrorHandler([&window](const std::string& text) {
+        window->prompts().error(QApplication::activeWindow(), QString::fromStdString(text));
+    });
     window->show();
     return application.exec();
 }

@@ -58,6 +58,31 @@ TEST_F(Drag, PressOnAnotherPartSendsAllNotesOffOnTheOldChannelFirst) {
     EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}, partParam(15, kReverbAddress, 11)}));
 }
 
+// A message box about to show ends the drag as the left release would, and sends nothing.
+TEST_F(Drag, AnEndedDragLeavesNothingBehindAndTheNextPressStartsAfresh) {
+    value(0, 19) = 40;
+    press(31, 86);
+    moveBy(0, -4);
+    backend.clearSent();
+    editor->endDrag();
+    EXPECT_FALSE(editor->dragging());
+    EXPECT_FALSE(host.confined);
+    EXPECT_EQ(host.positions.back(), (std::pair<int, int>{31, 86}));
+    EXPECT_EQ(host.shapes.back(), PointerShape::Default);
+    EXPECT_TRUE(sent().empty());
+    // The knob in its normal colours and no status field: the same as painted afresh.
+    const QImage after = editor->image().copy();
+    editor->redrawAll();
+    EXPECT_EQ(after, editor->image());
+
+    // The release that the box swallowed never comes; the next press is a new drag.
+    value(1, 19) = 70;
+    press(60, 86); // part 2's reverb send
+    moveBy(0, -1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}, partParam(1, kReverbAddress, 71)}));
+    EXPECT_EQ(value(0, 19), 44);
+}
+
 TEST_F(Drag, RectangleEdgesAreInside) {
     editor->selectPart(15);
     press(568, 98); // bottom-right corner

@@ -58,6 +58,23 @@ TEST_F(EffectDrag, LongDelayStopsAtItsEnds) {
     release();
 }
 
+TEST_F(EffectDrag, AMessageBoxEndsAKnobDragWithoutSending) {
+    press(715, 26); // master volume
+    press(host.pointerX, host.pointerY, editor::MouseButton::Right);
+    moveBy(0, 10);
+    backend.clearSent();
+    editor->endDrag();
+    EXPECT_FALSE(editor->dragging());
+    EXPECT_FALSE(effects->knobDrag().fine());
+    EXPECT_FALSE(host.confined);
+    EXPECT_EQ(host.positions.back(), (std::pair<int, int>{715, 26}));
+    EXPECT_EQ(host.shapes.back(), editor::PointerShape::Default);
+    moveBy(0, 30);
+    release();
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(image->system.masterVolume, 126);
+}
+
 TEST_F(EffectDrag, HiddenSlotsAndMovesWithoutADragDoNothing) {
     // Chorus 1 has no knob in slot 5.
     pressSlot(EffectKind::Chorus, 5);
