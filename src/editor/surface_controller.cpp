@@ -18,9 +18,7 @@ constexpr int kMaxElements = 32;
 SurfaceController::SurfaceController(image::SynthImage& image, midi::XgMessages& messages,
                                      midi::MidiPort& port, SurfaceHost& host)
     : image_(image), messages_(messages), port_(port), host_(host),
-      surface_(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32), canvas_(surface_),
-      stripPainter_(canvas_), pagePainter_(canvas_, pages_), values_(image), engine_(host) {
-    surface_.fill(kWindowColour);
+      view_(image, controls_, strips_, pages_, host), values_(image), engine_(host) {
     image_.currentPart = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
 }
 
@@ -38,22 +36,15 @@ void SurfaceController::show() {
 }
 
 void SurfaceController::redrawAll() {
-    status_ = StatusField();
-    stripPainter_.paintBackground();
-    for (int part = 0; part < image::kPartCount; ++part)
-        stripPainter_.paintStrip(image_, part, part == currentPart());
-    for (int k = 0; k <= page::kLastReceive - page::kFirstReceive; ++k)
-        stripPainter_.paintReceiveSwitch(image_, currentPart(), k);
-    stripPainter_.paintTitle(image_, currentPart());
-    pagePainter_.paintPage(image_, currentPart(), controls_);
+    view_.paintAll();
     if (effectHook_) effectHook_->surfaceRepainted();
-    repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
+    view_.repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
 }
 
 void SurfaceController::setInsertionMode(bool insertion) {
     const bool changed = insertion != insertion_;
     insertion_ = insertion;
-    stripPainter_.setVariationInsertion(insertion);
+    view_.setVariationInsertion(insertion);
     for (int part = 0; part < image::kPartCount; ++part)
         for (int c : {strip::kVariation, strip::kDry}) {
             if (insertion)
@@ -66,7 +57,7 @@ void SurfaceController::setInsertionMode(bool insertion) {
 
 void SurfaceController::redrawVariationSends() {
     for (int part = 0; part < image::kPartCount; ++part)
-        for (int c : {strip::kVariation, strip::kDry}) redrawStripControl(part, c, false);
+        for (int c : {strip::kVariation, strip::kDry}) view_.stripControl(part, c, false);
 }
 
 bool SurfaceController::hookDragging() const {
@@ -79,7 +70,7 @@ bool SurfaceController::dragging() const {
 
 void SurfaceController::selectPart(int part) {
     if (part < 0 || part >= image::kPartCount || part == currentPart()) return;
-    hideStatus();
+    view_.hideStatus();
     switchPart(part, false);
 }
 
@@ -103,7 +94,7 @@ void SurfaceController::mouseDown(MouseButton button, Modifiers modifiers, int x
         pagePress(n);
     } else {
         drag_.area = Area::None;
-        hideStatus();
+        view_.hideStatus();
     }
     // The presses no control here claims belong to the effect rows and the tool strip.
     if (drag_.area == Area::None && effectHook_) effectHook_->press(button, modifiers, x, y);
@@ -111,7 +102,7 @@ void SurfaceController::mouseDown(MouseButton button, Modifiers modifiers, int x
 
 void SurfaceController::stripPress(int entry) {
     drag_.area = Area::Strip;
-    hideStatus();
+    view_.hideStatus();
     const int part = (entry - 1) / 10;
     const int c = (entry - 1) % 10 + 1;
     drag_.control = c;
@@ -127,21 +118,21 @@ void SurfaceController::stripPress(int entry) {
     case Kind::ModeToggle: {
         const int position = partBase(part) + d.offset;
         values_.store(position, values_.stored(position) == 0 ? 1 : 0);
-        redrawStripControl(part, c, false);
+        view_.stripControl(part, c, false);
         send(position);
-        showStatus(Area::Strip, c);
+        view_.showStatus(Area::Strip, c);
         return;
     }
     default:
         break;
     }
     startDrag(oneValueDrag(partBase(part) + d.offset, d), d);
-    redrawStripControl(part, c, true);
+    view_.stripControl(part, c, true);
 }
 
 void SurfaceController::pagePress(int n) {
     drag_.area = Area::Page;
-    hideStatus();
+    view_.hideStatus();
     drag_.control = n;
     const int part = currentPart();
     if (n == page::kElementReserve) {
@@ -159,7 +150,7 @@ void SurfaceController::pagePress(int n) {
     drag_.yParam = drag_.xParam = position;
     if (isGraphKind(d.kind)) {
         startDrag(graphDrag(n, d, partBase(part)), d);
-        redrawPageControl(n, true, n);
+        view_.pageControl(n, true, n);
         return;
     }
     switch (d.kind) {
@@ -171,7 +162,7 @@ void SurfaceController::pagePress(int n) {
         return;
     case Kind::ControllerNumberButton: {
         controllerListOwner_ = n == page::kAc1Number ? 1 : 2;
-        redrawPageControl(n, true);
+        view_.pageControl(n, true);
         std::vector<std::string> items(kControllerListItems.begin(), kControllerListItems.end());
         host_.showPopupList(PopupList::ControllerNumbers, controllerListOwner_ == 1 ? 594 : 684,
                             kControllerListTop, kControllerListWidth, kControllerListHeight, items,
@@ -180,14 +171,14 @@ void SurfaceController::pagePress(int n) {
     }
     case Kind::ControllerSourceButton:
         controls_.SetControllerSource(d.maximum);
-        repaint(pagePainter_.paintControllerSection(image_, part, controls_));
-        showStatus(Area::Page, n);
+        view_.controllerSection();
+        view_.showStatus(Area::Page, n);
         return;
     default:
         break;
     }
     startDrag(oneValueDrag(position, d), d);
-    redrawPageControl(n, true);
+    view_.pageControl(n, true);
 }
 
 void SurfaceController::startDrag(const PartDrag& drag, const Descriptor& d) {
@@ -195,7 +186,7 @@ void SurfaceController::startDrag(const PartDrag& drag, const Descriptor& d) {
     drag_.yParam = drag.yParam;
     drag_.xParam = drag.xParam;
     values_.bind(drag.yParam, drag.xParam, d.minimum, d.maximum);
-    showStatus(drag_.area, drag_.control);
+    view_.showStatus(drag_.area, drag_.control);
     engine_.begin(drag.setup, values_, pressX_, pressY_);
     shape_ = PointerShape::Hidden;
     drag_.redrawPending = true;
@@ -221,10 +212,10 @@ void SurfaceController::mouseMove(Modifiers modifiers, int x, int y) {
     sendDragValues();
     // A message box about the output may have ended the drag meanwhile.
     if (!engine_.active()) return;
-    hideStatus();
+    view_.hideStatus();
     if (drag_.kind == Kind::NoteLimitKnob) pushNoteLimits();
-    redrawDragged(true);
-    showStatus(drag_.area, drag_.control);
+    view_.pressedControl(drag_, true);
+    view_.showStatus(drag_.area, drag_.control);
 }
 
 void SurfaceController::sendDragValues() {
@@ -243,10 +234,10 @@ void SurfaceController::pushNoteLimits() {
     if (values_.stored(low) <= values_.stored(high)) return;
     if (drag_.control == page::kNoteLimitLow) {
         values_.store(high, values_.stored(low));
-        redrawPageControl(page::kNoteLimitHigh, false);
+        view_.pageControl(page::kNoteLimitHigh, false);
     } else {
         values_.store(low, values_.stored(high));
-        redrawPageControl(page::kNoteLimitLow, false);
+        view_.pageControl(page::kNoteLimitLow, false);
     }
 }
 
@@ -256,32 +247,32 @@ void SurfaceController::mouseUp(MouseButton button, Modifiers modifiers, int x, 
     if (button == MouseButton::Middle) return;
     if (!engine_.active()) {
         if (button == MouseButton::Left) {
-            hideStatus();
+            view_.hideStatus();
             drag_.control = 0;
         }
         if (effectHook_) effectHook_->release(button, modifiers, x, y);
         return;
     }
     if (!engine_.release(button, x, y)) return;
-    hideStatus();
+    view_.hideStatus();
     finishDrag();
 }
 
 void SurfaceController::endDrag() {
     if (hookDragging()) effectHook_->endDrag();
     if (!engine_.active()) return;
-    hideStatus();
+    view_.hideStatus();
     finishDrag();
 }
 
 void SurfaceController::finishDrag() {
     if (drag_.redrawPending) {
         drag_.redrawPending = false;
-        redrawDragged(false);
+        view_.pressedControl(drag_, false);
     }
     // After a graph the pointer goes to the handle where it was drawn just now.
     if (isGraphKind(drag_.kind) && drag_.area == Area::Page) {
-        const QPoint p = graphPutBack(drag_.control, pages_, pagePainter_.filterPoint());
+        const QPoint p = graphPutBack(drag_.control, pages_, view_.filterPoint());
         engine_.finish(p.x(), p.y());
     } else {
         engine_.finish();
@@ -304,7 +295,7 @@ void SurfaceController::popupListClicked(PopupList list, int item, bool doubleCl
     const int position = partBase(currentPart()) + controls_.page(n).offset;
     values_.store(position, std::clamp(item, 0, kControllerListSize - 1));
     send(position);
-    repaint(pagePainter_.paintControllerNumber(image_, currentPart(), owner, !doubleClick));
+    view_.controllerNumber(owner, !doubleClick);
 }
 
 void SurfaceController::popupListRightPressed(PopupList list, int item) {
@@ -315,8 +306,8 @@ void SurfaceController::hidePopups() {
     if (controllerListOwner_ != 0) {
         controllerListOwner_ = 0;
         host_.hidePopupList(PopupList::ControllerNumbers);
-        repaint(pagePainter_.paintControllerNumber(image_, currentPart(), 1, false));
-        repaint(pagePainter_.paintControllerNumber(image_, currentPart(), 2, false));
+        view_.controllerNumber(1, false);
+        view_.controllerNumber(2, false);
     }
     if (voiceListHook_) voiceListHook_->hideVoiceLists();
     if (effectHook_) effectHook_->hidePopupLists();
@@ -326,31 +317,31 @@ void SurfaceController::hidePopups() {
 
 void SurfaceController::switchPart(int part, bool allNotesOff) {
     const int old = currentPart();
-    repaint(stripPainter_.paintStrip(image_, old, false));
     if (allNotesOff) port_.AllNotesOff(old);
     image_.currentPart = part;
-    repaint(stripPainter_.paintStrip(image_, part, true));
-    repaint(stripPainter_.paintTitle(image_, part));
-    for (int k = 0; k <= page::kLastReceive - page::kFirstReceive; ++k)
-        repaint(stripPainter_.paintReceiveSwitch(image_, part, k));
-    repaint(pagePainter_.paintPage(image_, part, controls_));
+    view_.showPartSwitch(old);
 }
 
 void SurfaceController::toggleByte(int position) {
     values_.store(position, values_.stored(position) == 1 ? 0 : 1);
     send(position);
-    repaint(stripPainter_.paintReceiveSwitch(image_, currentPart(),
-                                             drag_.control - page::kFirstReceive));
-    showStatus(Area::Page, drag_.control);
+    view_.receiveSwitch(drag_.control - page::kFirstReceive);
+    view_.showStatus(Area::Page, drag_.control);
 }
 
 void SurfaceController::storeChoice(int n) {
     const Descriptor& d = controls_.page(n);
     const int position = partBase(currentPart()) + d.offset;
     values_.store(position, d.maximum);
-    redrawPageControl(n, false);
+    view_.pageControl(n, false);
     send(position);
-    showStatus(Area::Page, n);
+    view_.showStatus(Area::Page, n);
+}
+
+void SurfaceController::setShape(PointerShape shape) {
+    if (shape == shape_) return;
+    shape_ = shape;
+    host_.setPointerShape(shape);
 }
 
 void SurfaceController::send(int position) {

@@ -4,18 +4,15 @@
 // every edit into the image and out to the module. Events arrive in surface coordinates;
 // the host does what only the window can (the virtual pointer, repaints, pop-up lists).
 
-#include "draw/canvas.h"
 #include "editor/drag_engine.h"
 #include "editor/drag_state.h"
 #include "editor/hit_tables.h"
-#include "editor/page_painter.h"
 #include "editor/part_controls.h"
 #include "editor/part_drag_setup.h"
 #include "editor/part_values.h"
 #include "editor/screen.h"
-#include "editor/status_field.h"
-#include "editor/strip_painter.h"
 #include "editor/surface_host.h"
+#include "editor/surface_view.h"
 #include "editor/voice_list_hook.h"
 #include "image/synth_image.h"
 #include "midi/midi_port.h"
@@ -32,8 +29,8 @@ class SurfaceController {
     SurfaceController(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
                       SurfaceHost& host);
 
-    const QImage& surface() const { return surface_; }
-    draw::Canvas& canvas() { return canvas_; }
+    const QImage& surface() const { return view_.image(); }
+    draw::Canvas& canvas() { return view_.canvas(); }
 
     void show();
     void redrawAll();
@@ -85,12 +82,6 @@ class SurfaceController {
 
     void send(int position);
 
-    void redrawDragged(bool active);
-    void redrawStripControl(int part, int c, bool active);
-    void redrawPageControl(int n, bool active, int marked = 0);
-    void showStatus(Area area, int control);
-    void hideStatus();
-    void repaint(const HitRect& area);
     void setShape(PointerShape shape);
 
     image::SynthImage& image_;
@@ -100,14 +91,10 @@ class SurfaceController {
     EffectHook* effectHook_ = nullptr;
     VoiceListHook* voiceListHook_ = nullptr;
 
-    QImage surface_;
-    draw::Canvas canvas_;
     StripTable strips_;
     PageTable pages_;
     PartControls controls_;
-    StripPainter stripPainter_;
-    PagePainter pagePainter_;
-    StatusField status_;
+    SurfaceView view_;
 
     PartValues values_;
     DragEngine engine_;

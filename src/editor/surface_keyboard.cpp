@@ -13,7 +13,7 @@ void SurfaceController::keyDown(ArrowKey key) {
     const int oldFocus = keyFocus_;
     const int oldPart = currentPart();
     const bool inside = keyFocus_ >= strip::kReverb && keyFocus_ <= strip::kVolume;
-    hideStatus();
+    view_.hideStatus();
     switch (key) {
     case ArrowKey::Right:
     case ArrowKey::Left: {
@@ -36,11 +36,11 @@ void SurfaceController::keyDown(ArrowKey key) {
         break;
     }
     if (oldPart == currentPart() && oldFocus >= 1 && oldFocus <= kStripControlCount)
-        redrawStripControl(currentPart(), oldFocus, false);
-    redrawStripControl(currentPart(), keyFocus_, true);
+        view_.stripControl(currentPart(), oldFocus, false);
+    view_.stripControl(currentPart(), keyFocus_, true);
     drag_.control = keyFocus_;
     drag_.yParam = drag_.xParam = partBase(currentPart()) + controls_.strip(keyFocus_).offset;
-    showStatus(Area::Strip, keyFocus_);
+    view_.showStatus(Area::Strip, keyFocus_);
 }
 
 } // namespace editor
