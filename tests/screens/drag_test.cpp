@@ -343,6 +343,22 @@ TEST_F(Drag, VelocityLimitsNeverGoBelowOne) {
     EXPECT_EQ(value(0, 103), 1);
 }
 
+// Re-anchored after fine mode, the square must still end at the minimum: one pixel further
+// down used to give 0 for a range of 1..127.
+TEST_F(Drag, LeavingFineModeKeepsARangeThatStartsAboveZero) {
+    value(0, 102) = 5; // velocity limit low, 1..127
+    press(665, 450);
+    press(host.pointerX, host.pointerY, MouseButton::Right);
+    moveBy(0, -10);
+    release(MouseButton::Right);
+    backend.clearSent();
+    for (int i = 0; i < 20; ++i) moveBy(0, 1);
+    EXPECT_EQ(value(0, 102), 1);
+    std::vector<Msg> expected;
+    for (int v = 5; v >= 1; --v) expected.push_back(partParam(0, 0x6D, v));
+    EXPECT_EQ(sent(), expected);
+}
+
 TEST_F(Drag, NoteLimitsPushEachOtherWithoutSendingThePushedOne) {
     value(0, 15) = 50;
     value(0, 16) = 60;
