@@ -1,5 +1,6 @@
 // Which screen of the editor window takes an event, and which panel closes which.
 
+#include "editor/panel_host.h"
 #include "editor/panels.h"
 
 #include "screen_test_support.h"
@@ -124,6 +125,24 @@ TEST_F(PanelsTest, EndingDragsReachesEveryScreenThatDrags) {
     // The next press goes where the pointer is, not to the old drag.
     panels.mouseDown(MouseButton::Left, {}, 700, 500);
     EXPECT_EQ(surface.log, "down 700,500;");
+}
+
+} // namespace
+
+namespace {
+
+// A panel's screen works in its own coordinates; the window sees surface coordinates.
+TEST(PanelHostTest, ShiftsEverythingByThePanelsPlace) {
+    editor::testing::ScriptedHost window;
+    editor::PanelHost drums(window, editor::Panel::DrumEditor); // at (1, 56)
+    drums.confinePointer({0, 0, 127, 127});
+    drums.setPointerPosition(100, 27);
+    drums.repaint({10, 10, 20, 20});
+    drums.confinePointer(editor::kUnconfinedArea);
+    EXPECT_EQ(window.confines,
+              (std::vector<editor::HitRect>{{1, 56, 128, 183}, editor::kUnconfinedArea}));
+    EXPECT_EQ(window.positions.back(), (std::pair<int, int>{101, 83}));
+    EXPECT_EQ(window.repaints.back(), (editor::HitRect{11, 66, 21, 76}));
 }
 
 } // namespace
