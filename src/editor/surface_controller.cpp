@@ -2,7 +2,6 @@
 
 #include "editor/part_editor.h"
 #include "editor/popup_lists.h"
-#include "editor/value_texts.h"
 
 #include <algorithm>
 #include <string>

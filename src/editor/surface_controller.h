@@ -65,7 +65,6 @@ class SurfaceController {
     const StripTable& stripTable() const { return strips_; }
     const PageTable& pageTable() const { return pages_; }
     int keyFocus() const { return keyFocus_; }
-    const DragEngine& engine() const { return engine_; }
 
   private:
     void stripPress(int entry);
