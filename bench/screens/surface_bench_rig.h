@@ -34,8 +34,9 @@ class QuietHost final : public editor::SurfaceHost {
     void setPointerPosition(int, int) override {}
     void setPointerShape(editor::PointerShape) override {}
     void repaint(const editor::HitRect&) override { ++repaints; }
-    void showPopupList(int, int, int, int, int, const std::vector<std::string>&, int) override {}
-    void hidePopupList(int) override {}
+    void showPopupList(editor::PopupList, int, int, int, int, const std::vector<std::string>&,
+                       int) override {}
+    void hidePopupList(editor::PopupList) override {}
     void showMessage(const std::string&) override {}
     long repaints = 0;
 };

@@ -76,6 +76,7 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     effects_ = std::make_unique<effects::EffectEditor>(session_.image(), session_.messages(),
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
+    panels_ = std::make_unique<editor::Panels>(*editor_);
     setZoom(session_.zoomPercent());
 }
 
@@ -122,9 +123,14 @@ void TFXg::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(draw::fromColorRef(kBackgroundColorRef)));
     // Nearest-neighbour enlargement keeps every painted pixel sharp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, windowLength(editor::kSurfaceWidth, zoom_),
-                            windowLength(editor::kSurfaceHeight, zoom_)),
-                      editor_->image());
+    for (editor::Panel panel : panels_->shown()) {
+        const editor::HitRect place = editor::Panels::placeOf(panel);
+        const QImage& image = panels_->screen(panel).image();
+        painter.drawImage(
+            QRect(windowFromSurface(place.left, zoom_), windowFromSurface(place.top, zoom_),
+                  windowLength(image.width(), zoom_), windowLength(image.height(), zoom_)),
+            image);
+    }
 }
 
 void TFXg::repaint(const editor::HitRect& area) {
@@ -152,7 +158,7 @@ void TFXg::mousePressEvent(QMouseEvent* event) {
     if (!pointer_.confined()) pointer_.setPosition(p.x(), p.y());
     lastFed_ = p;
     reportErrors(prompts_, this, [&] {
-        editor_->Ig2MouseDown(*button, modifiersOf(event->modifiers()), p.x(), p.y());
+        panels_->mouseDown(*button, modifiersOf(event->modifiers()), p.x(), p.y());
     });
 }
 
@@ -164,10 +170,10 @@ void TFXg::mouseMoveEvent(QMouseEvent* event) {
     // Enlarged, several window pixels make one surface pixel; the surface hears of a move
     // only when its own pixel changes, as it would without the zoom.
     if (p == lastFed_) return;
-    if (!pointer_.confined() && !editor_->dragging() && !onSurface(p)) return;
+    if (!pointer_.confined() && !panels_->dragging() && !onSurface(p)) return;
     lastFed_ = p;
     reportErrors(prompts_, this,
-                 [&] { editor_->Ig2MouseMove(modifiersOf(event->modifiers()), p.x(), p.y()); });
+                 [&] { panels_->mouseMove(modifiersOf(event->modifiers()), p.x(), p.y()); });
 }
 
 void TFXg::mouseReleaseEvent(QMouseEvent* event) {
@@ -176,10 +182,9 @@ void TFXg::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     pointer_.moveReal(global.x(), global.y());
     const QPoint p = surfacePositionOf(event);
-    if (!pointer_.confined() && !editor_->dragging() && !onSurface(p)) return;
-    reportErrors(prompts_, this, [&] {
-        editor_->Ig2MouseUp(*button, modifiersOf(event->modifiers()), p.x(), p.y());
-    });
+    if (!pointer_.confined() && !panels_->dragging() && !onSurface(p)) return;
+    reportErrors(prompts_, this,
+                 [&] { panels_->mouseUp(*button, modifiersOf(event->modifiers()), p.x(), p.y()); });
 }
 
 void TFXg::keyPressEvent(QKeyEvent* event) {
@@ -188,7 +193,7 @@ void TFXg::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    reportErrors(prompts_, this, [&] { editor_->FormKeyDown(*arrow); });
+    reportErrors(prompts_, this, [&] { panels_->arrowKey(*arrow); });
 }
 
 void TFXg::keepPointerAwayFromEdges(QPoint global) {
@@ -249,30 +254,30 @@ void TFXg::applyCursor() {
 
 // ---- pop-up lists and messages ---------------------------------------------------------
 
-QListWidget* TFXg::makePopupList(int list) {
+QListWidget* TFXg::makePopupList(editor::PopupList list) {
     auto* widget = new QListWidget(this);
-    widget->setObjectName(QStringLiteral("PopupList%1").arg(list));
+    widget->setObjectName(QStringLiteral("PopupList%1").arg(static_cast<int>(list)));
     widget->hide();
     widget->viewport()->installEventFilter(this);
     connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
         reportErrors(prompts_, this,
-                     [&] { editor_->popupListClicked(list, widget->row(item), false); });
+                     [&] { listOwner(list).popupListClicked(list, widget->row(item), false); });
     });
-    connect(widget, &QListWidget::itemDoubleClicked, this,
-            [this, widget, list](QListWidgetItem* item) {
-                reportErrors(prompts_, this,
-                             [&] { editor_->popupListClicked(list, widget->row(item), true); });
-            });
+    connect(
+        widget, &QListWidget::itemDoubleClicked, this, [this, widget, list](QListWidgetItem* item) {
+            reportErrors(prompts_, this,
+                         [&] { listOwner(list).popupListClicked(list, widget->row(item), true); });
+        });
     popupLists_[list] = widget;
     return widget;
 }
 
-QListWidget* TFXg::popupList(int list) const {
+QListWidget* TFXg::popupList(editor::PopupList list) const {
     const auto it = popupLists_.find(list);
     return it == popupLists_.end() ? nullptr : it->second;
 }
 
-void TFXg::showPopupList(int list, int x, int y, int width, int height,
+void TFXg::showPopupList(editor::PopupList list, int x, int y, int width, int height,
                          const std::vector<std::string>& items, int selected) {
     QListWidget* widget = popupList(list);
     if (!widget) widget = makePopupList(list);
@@ -289,13 +294,13 @@ void TFXg::showPopupList(int list, int x, int y, int width, int height,
     widget->raise();
 }
 
-void TFXg::hidePopupList(int list) {
+void TFXg::hidePopupList(editor::PopupList list) {
     if (QListWidget* widget = popupList(list)) widget->hide();
 }
 
 void TFXg::hidePopupLists() {
     // The surfaces first, so that the buttons that opened a list are drawn released again.
-    if (editor_) editor_->hidePopupLists();
+    if (panels_) panels_->hidePopupLists();
     for (auto& [list, widget] : popupLists_) widget->hide();
 }
 
@@ -308,14 +313,23 @@ bool TFXg::eventFilter(QObject* watched, QEvent* event) {
                 if (widget->viewport() != watched) continue;
                 const int row = widget->row(widget->itemAt(mouse->position().toPoint()));
                 if (row >= 0) {
-                    const int id = list;
-                    reportErrors(prompts_, this, [&] { editor_->popupListRightPressed(id, row); });
+                    const editor::PopupList id = list;
+                    reportErrors(prompts_, this,
+                                 [&] { listOwner(id).popupListRightPressed(id, row); });
                 }
                 return true;
             }
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+editor::Screen& TFXg::listOwner(editor::PopupList list) {
+    return panels_->screen(editor::Panels::ownerOf(list));
+}
+
+void TFXg::endDrags() {
+    if (panels_) panels_->endDrags();
 }
 
 void TFXg::showMessage(const std::string& text) {

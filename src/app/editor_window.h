@@ -6,6 +6,7 @@
 
 #include "app/prompts.h"
 #include "app/virtual_pointer.h"
+#include "editor/panels.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
 #include "effects/effect_editor.h"
@@ -33,6 +34,11 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     ~TFXg() override;
 
     editor::PartEditor& editor() { return *editor_; }
+    // The surface and the panels laid over it; every mouse and arrow-key event goes
+    // through them to the screen that takes it.
+    editor::Panels& panels() { return *panels_; }
+    // A message box is about to show: every drag ends as a release would.
+    void endDrags();
     // The effect rows and the tool strip, painted on the same surface.
     effects::EffectEditor& effects() { return *effects_; }
     const QImage& surface() const { return editor_->image(); }
@@ -54,7 +60,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
 
     // Menus close the surface's pop-up lists before they open.
     void hidePopupLists();
-    QListWidget* popupList(int list) const;
+    QListWidget* popupList(editor::PopupList list) const;
 
     // ---- editor::SurfaceHost ----
     void confinePointer(const editor::HitRect& area) override;
@@ -62,9 +68,9 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void setPointerPosition(int x, int y) override;
     void setPointerShape(editor::PointerShape shape) override;
     void repaint(const editor::HitRect& area) override;
-    void showPopupList(int list, int x, int y, int width, int height,
+    void showPopupList(editor::PopupList list, int x, int y, int width, int height,
                        const std::vector<std::string>& items, int selected) override;
-    void hidePopupList(int list) override;
+    void hidePopupList(editor::PopupList list) override;
     void showMessage(const std::string& text) override;
 
   protected:
@@ -83,19 +89,21 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void keepPointerAwayFromEdges(QPoint screenPoint);
     void putRealPointerAt(int x, int y);
     void applyCursor();
-    QListWidget* makePopupList(int list);
+    QListWidget* makePopupList(editor::PopupList list);
+    editor::Screen& listOwner(editor::PopupList list);
 
     Session& session_;
     Prompts& prompts_;
     std::unique_ptr<editor::PartEditor> editor_;
     std::unique_ptr<effects::EffectEditor> effects_;
+    std::unique_ptr<editor::Panels> panels_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;
     bool recentring_ = false;
     bool shown_ = false;
     editor::PointerShape shape_ = editor::PointerShape::Default;
-    std::map<int, QListWidget*> popupLists_;
+    std::map<editor::PopupList, QListWidget*> popupLists_;
 };
 
 } // namespace app

@@ -40,12 +40,14 @@ int main(int argc, char** argv) {
     midi::SteadyClock clock;
     app::Session session(backend, clock, paths);
     app::QtPrompts prompts;
-    application.setErrorHandler([&prompts](const std::string& text) {
-        prompts.error(QApplication::activeWindow(), QString::fromStdString(text));
-    });
     // Installed before start-up: a logout while the port dialog asks still closes in order.
     app::TerminationSignals termination;
     app::TMF* running = nullptr;
+    // Once the main window exists, its prompts show the boxes: they end a running drag first.
+    application.setErrorHandler([&prompts, &running](const std::string& text) {
+        app::Prompts& shown = running != nullptr ? running->prompts() : prompts;
+        shown.error(QApplication::activeWindow(), QString::fromStdString(text));
+    });
     QObject::connect(&termination, &app::TerminationSignals::requested, [&running] {
         if (running != nullptr)
             running->closeOnRequest();

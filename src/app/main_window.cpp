@@ -32,6 +32,9 @@ constexpr std::uint8_t kResetAllControllers = 121;
 
 TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(prompts) {
     setObjectName(QStringLiteral("TMF"));
+    prompts_.setBeforeModal([this] {
+        if (editor_) editor_->endDrags();
+    });
     setWindowTitle(QStringLiteral("XG-Orvo"));
     menu_ = buildMainMenu(*this);
     connectMenu();
@@ -48,8 +51,8 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     messages.handshake().setPump([] { QCoreApplication::processEvents(); });
     messages.setAlertHandler(
         [this](const std::string& text) { prompts_.message(this, QString::fromStdString(text)); });
-    // The loss can be noticed in the middle of a drag; tell the user once it is over.
-    // While closing, it is told before the window goes.
+    // The loss can be noticed in the middle of a drag step; the box comes after the step,
+    // and showing it ends the drag. While closing, it is told before the window goes.
     session_.port().setOutputLostHandler([this](const std::string& text) {
         if (closing_) {
             lossesWhileClosing_.push_back(text);
@@ -199,6 +202,14 @@ void TMF::AllNotesOff1Click() {
 void TMF::HelpAboutItemClick() {
     TFabout about(this);
     prompts_.runModal(about);
+}
+
+void TMF::toggleDrumEditor() {
+    if (editor_) editor_->panels().toggle(editor::Panel::DrumEditor);
+}
+
+void TMF::toggleKeyboardRange() {
+    if (editor_) editor_->panels().toggle(editor::Panel::KeyboardRange);
 }
 
 void TMF::thruChanged(bool on) {

@@ -49,6 +49,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     TXmidif& portDialog() { return *portDialog_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
     const MainMenu& menu() const { return menu_; }
+    // The prompts every window of the program uses: a box ends a running drag first.
+    Prompts& prompts() { return prompts_; }
 
     // ---- commands ----
     void FileExitItemClick();
@@ -60,6 +62,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     // ---- effects::ToolStripHooks (the QS300 editor, the virtual keyboard, the drum
     // editor and the keyboard range page are not there yet) ----
     void showAbout() override { HelpAboutItemClick(); }
+    void toggleDrumEditor() override;
+    void toggleKeyboardRange() override;
     // MIDI thru is a setting kept in the configuration file.
     void thruChanged(bool on) override;
 
@@ -79,7 +83,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     static bool isOnAScreen(const QRect& frame);
 
     Session& session_;
-    Prompts& prompts_;
+    DragEndingPrompts prompts_;
     MainMenu menu_;
     std::unique_ptr<MidiInputRelay> midiInput_;
     QScrollArea* scrollArea_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <exception>
+#include <functional>
 #include <utility>
 
 class QDialog;
@@ -29,6 +30,37 @@ class QtPrompts final : public Prompts {
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void runModal(QDialog& dialog) override;
+};
+
+// Every box and dialog of the program goes through this one: before it shows, whatever
+// drag runs on the editor's screens ends as a release would, because the release itself
+// will go to the box. Without that the drag would go on after the box and the next press
+// would move the old control.
+class DragEndingPrompts final : public Prompts {
+  public:
+    explicit DragEndingPrompts(Prompts& shown) : shown_(shown) {}
+    void setBeforeModal(std::function<void()> endDrags) { endDrags_ = std::move(endDrags); }
+
+    void message(QWidget* parent, const QString& text) override {
+        before();
+        shown_.message(parent, text);
+    }
+    void error(QWidget* parent, const QString& text) override {
+        before();
+        shown_.error(parent, text);
+    }
+    void runModal(QDialog& dialog) override {
+        before();
+        shown_.runModal(dialog);
+    }
+
+  private:
+    void before() {
+        if (endDrags_) endDrags_();
+    }
+
+    Prompts& shown_;
+    std::function<void()> endDrags_;
 };
 
 // Runs `action`; an exception of the lower layers ends it and is shown in the error box.

@@ -43,15 +43,22 @@ void PartEditor::FormKeyDown(ArrowKey key) {
     impl_->controller.keyDown(key);
 }
 
-void PartEditor::popupListClicked(int list, int item, bool doubleClick) {
+void PartEditor::popupListClicked(PopupList list, int item, bool doubleClick) {
     impl_->controller.popupListClicked(list, item, doubleClick);
 }
-void PartEditor::popupListRightPressed(int list, int item) {
+void PartEditor::popupListRightPressed(PopupList list, int item) {
     impl_->controller.popupListRightPressed(list, item);
 }
 
 void PartEditor::hidePopupLists() {
     impl_->controller.hidePopupLists();
+}
+
+void PartEditor::endDrag() {
+    impl_->controller.endDrag();
+}
+std::vector<NamedArea> PartEditor::hitAreas() const {
+    return impl_->controller.hitAreas();
 }
 
 void PartEditor::setEffectHook(EffectHook* hook) {

@@ -3,6 +3,7 @@
 // 792 x 554 image, with its own hit testing and dragging. The window (TFXg) only forwards
 // mouse and key events in surface coordinates and shows the image.
 
+#include "editor/screen.h"
 #include "editor/surface_host.h"
 #include "editor/voice_list_hook.h"
 #include "image/synth_image.h"
@@ -22,8 +23,9 @@ namespace editor {
 inline constexpr int kSurfaceWidth = 792;
 inline constexpr int kSurfaceHeight = 554;
 
-// Presses, moves and releases that no control of the part editor claims go here. The
-// effect editor implements it; until it exists nobody listens.
+// The effect rows and the tool strip share the part editor's surface: the presses no part
+// control claims go here (never the start of a part drag), and while the hook runs a drag
+// of its own, every press, move and release of the surface.
 class EffectHook {
   public:
     virtual ~EffectHook() = default;
@@ -33,31 +35,35 @@ class EffectHook {
     // While the hook runs a drag of its own, every press, move and release goes to it and
     // the part editor leaves the pointer alone.
     virtual bool dragging() const { return false; }
+    // Ends the hook's drag as the left release would (a message box takes the mouse).
+    virtual void endDrag() {}
     // A click in a pop-up list that is not the part editor's own.
-    virtual void popupListClicked(int /*list*/, int /*item*/, bool /*doubleClick*/) {}
+    virtual void popupListClicked(PopupList /*list*/, int /*item*/, bool /*doubleClick*/) {}
     // Every press of the surface first closes the pop-up lists, the hook's included.
     virtual void hidePopupLists() {}
     // The part editor has just repainted the whole surface; the hook paints its share.
     virtual void surfaceRepainted() {}
+    // The hook's hit rectangles, named, in the order it tests them.
+    virtual std::vector<NamedArea> hitAreas() const { return {}; }
 };
 
-class PartEditor {
+class PartEditor final : public Screen {
   public:
     PartEditor(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
                SurfaceHost& host);
-    ~PartEditor();
+    ~PartEditor() override;
     PartEditor(const PartEditor&) = delete;
     PartEditor& operator=(const PartEditor&) = delete;
 
     // The painted surface, kSurfaceWidth x kSurfaceHeight, Format_RGB32.
-    const QImage& image() const;
+    const QImage& image() const override;
     // The canvas on that image, for the screens that share the surface (the effect rows).
     draw::Canvas& canvas();
 
     // First show: builds the hit tables and paints everything from the image.
     void show();
     // Repaints everything from the image (after a load or a reset).
-    void redrawAll();
+    void redrawAll() override;
 
     // `Ig2MouseDown`, `Ig2MouseMove`, `Ig2MouseUp` in surface coordinates.
     void Ig2MouseDown(MouseButton button, Modifiers modifiers, int x, int y);
@@ -65,13 +71,26 @@ class PartEditor {
     void Ig2MouseUp(MouseButton button, Modifiers modifiers, int x, int y);
     // `FormKeyDown` for the four arrow keys; other keys never reach the surface.
     void FormKeyDown(ArrowKey key);
+
+    // ---- editor::Screen (the mouse and key handlers above under their common names) ----
+    void mouseDown(MouseButton button, Modifiers modifiers, int x, int y) override {
+        Ig2MouseDown(button, modifiers, x, y);
+    }
+    void mouseMove(Modifiers modifiers, int x, int y) override { Ig2MouseMove(modifiers, x, y); }
+    void mouseUp(MouseButton button, Modifiers modifiers, int x, int y) override {
+        Ig2MouseUp(button, modifiers, x, y);
+    }
+    void arrowKey(ArrowKey key) override { FormKeyDown(key); }
     // A click in one of the surface's pop-up lists (see SurfaceHost::showPopupList).
-    void popupListClicked(int list, int item, bool doubleClick);
-    // The right mouse button pressed on a pop-up list.
-    void popupListRightPressed(int list, int item);
+    void popupListClicked(PopupList list, int item, bool doubleClick) override;
+    void popupListRightPressed(PopupList list, int item) override;
     // Closes every pop-up list of the surface as a press would, redrawing the buttons that
     // opened them released (a menu opening calls this).
-    void hidePopupLists();
+    void hidePopupLists() override;
+    // The part editor's own drag or the effect hook's ends as a release would end it.
+    void endDrag() override;
+    // The strips, the page and the hook's rectangles.
+    std::vector<NamedArea> hitAreas() const override;
 
     void setEffectHook(EffectHook* hook);
     // Pressing a strip's voice button calls this hook (nobody listens by default).
@@ -86,7 +105,7 @@ class PartEditor {
     void selectPart(int part);
     int currentPart() const;
     // A drag runs on the surface, the part editor's own or the effect hook's.
-    bool dragging() const;
+    bool dragging() const override;
 
   private:
     struct Impl;

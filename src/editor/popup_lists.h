@@ -1,10 +1,18 @@
 #pragma once
-// Identifiers of the part editor's pop-up lists, as passed to SurfaceHost::showPopupList
-// and back to PartEditor::popupListClicked.
+// The pop-up lists of the painted screens, one identifier each, as passed to
+// SurfaceHost::showPopupList and back to the screen that opened it.
 
 namespace editor {
 
-inline constexpr int kControllerList = 4; // `ListBox4`: controller numbers 0..95
+enum class PopupList {
+    ReverbTypes = 1,       // `ListBox1`
+    ChorusTypes = 2,       // `ListBox2`
+    VariationTypes = 3,    // `ListBox3`
+    ControllerNumbers = 4, // `ListBox4`: controller numbers 0..95 of "AC1 =" and "AC2 ="
+    // The voice lists, the drum editor's kit and key lists and the QS300 editor's
+    // template and wave lists take their places here when those screens arrive.
+};
+
 inline constexpr int kControllerListWidth = 104;
 inline constexpr int kControllerListHeight = 410;
 inline constexpr int kControllerListTop = 68;

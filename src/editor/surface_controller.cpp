@@ -2,7 +2,6 @@
 
 #include "editor/part_editor.h"
 #include "editor/popup_lists.h"
-#include "editor/value_texts.h"
 
 #include <algorithm>
 #include <string>
@@ -12,19 +11,14 @@ namespace editor {
 namespace {
 
 constexpr int kMaxElements = 32;
-constexpr int kChannelOff = 127;
-constexpr int kVibratoPointerX = 602 + (741 - 602) / 2 + 6;
-constexpr int kVibratoPointerY = 291 + 30;
 
 } // namespace
 
 SurfaceController::SurfaceController(image::SynthImage& image, midi::XgMessages& messages,
                                      midi::MidiPort& port, SurfaceHost& host)
     : image_(image), messages_(messages), port_(port), host_(host),
-      surface_(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32), canvas_(surface_),
-      stripPainter_(canvas_), pagePainter_(canvas_, pages_) {
-    surface_.fill(kWindowColour);
-    current_ = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
+      view_(image, controls_, strips_, pages_, host), values_(image), engine_(host) {
+    image_.currentPart = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
 }
 
 // ---- Showing ------------------------------------------------------------------------------
@@ -41,22 +35,15 @@ void SurfaceController::show() {
 }
 
 void SurfaceController::redrawAll() {
-    status_ = StatusField();
-    stripPainter_.paintBackground();
-    for (int part = 0; part < image::kPartCount; ++part)
-        stripPainter_.paintStrip(image_, part, part == current_);
-    for (int k = 0; k <= page::kLastReceive - page::kFirstReceive; ++k)
-        stripPainter_.paintReceiveSwitch(image_, current_, k);
-    stripPainter_.paintTitle(image_, current_);
-    pagePainter_.paintPage(image_, current_, controls_);
+    view_.paintAll();
     if (effectHook_) effectHook_->surfaceRepainted();
-    repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
+    view_.repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
 }
 
 void SurfaceController::setInsertionMode(bool insertion) {
     const bool changed = insertion != insertion_;
     insertion_ = insertion;
-    stripPainter_.setVariationInsertion(insertion);
+    view_.setVariationInsertion(insertion);
     for (int part = 0; part < image::kPartCount; ++part)
         for (int c : {strip::kVariation, strip::kDry}) {
             if (insertion)
@@ -69,7 +56,7 @@ void SurfaceController::setInsertionMode(bool insertion) {
 
 void SurfaceController::redrawVariationSends() {
     for (int part = 0; part < image::kPartCount; ++part)
-        for (int c : {strip::kVariation, strip::kDry}) redrawStripControl(part, c, false);
+        for (int c : {strip::kVariation, strip::kDry}) view_.stripControl(part, c, false);
 }
 
 bool SurfaceController::hookDragging() const {
@@ -77,12 +64,12 @@ bool SurfaceController::hookDragging() const {
 }
 
 bool SurfaceController::dragging() const {
-    return drag_.dragging || hookDragging();
+    return engine_.active() || hookDragging();
 }
 
 void SurfaceController::selectPart(int part) {
-    if (part < 0 || part >= image::kPartCount || part == current_) return;
-    hideStatus();
+    if (part < 0 || part >= image::kPartCount || part == currentPart()) return;
+    view_.hideStatus();
     switchPart(part, false);
 }
 
@@ -95,13 +82,10 @@ void SurfaceController::mouseDown(MouseButton button, Modifiers modifiers, int x
         effectHook_->press(button, modifiers, x, y);
         return;
     }
-    if (drag_.dragging) {
-        if (button == MouseButton::Right) enterFineMode(x, y);
-        return;
-    }
-    drag_.pressX = x;
-    drag_.pressY = y;
-    drag_.lastX = drag_.lastY = kNoPosition;
+    // A press during a drag belongs to it (the right button: fine mode).
+    if (engine_.press(button, x, y)) return;
+    pressX_ = x;
+    pressY_ = y;
     drag_.control = 0;
     if (const int entry = strips_.find(x, y)) {
         stripPress(entry);
@@ -109,72 +93,66 @@ void SurfaceController::mouseDown(MouseButton button, Modifiers modifiers, int x
         pagePress(n);
     } else {
         drag_.area = Area::None;
-        hideStatus();
+        view_.hideStatus();
     }
-    // The effect editor owns the presses no control here claims; it also sees the start of
-    // every drag so that it can leave its own state alone.
-    const bool offered = drag_.area == Area::None || drag_.dragging;
-    if (offered && effectHook_) effectHook_->press(button, modifiers, x, y);
+    // The presses no control here claims belong to the effect rows and the tool strip.
+    if (drag_.area == Area::None && effectHook_) effectHook_->press(button, modifiers, x, y);
 }
 
 void SurfaceController::stripPress(int entry) {
     drag_.area = Area::Strip;
-    hideStatus();
+    view_.hideStatus();
     const int part = (entry - 1) / 10;
     const int c = (entry - 1) % 10 + 1;
     drag_.control = c;
-    if (part != current_) switchPart(part, true);
+    if (part != currentPart()) switchPart(part, true);
     const Descriptor& d = controls_.strip(c);
     switch (d.kind) {
     case Kind::PartSelect:
         drag_.control = 0;
         return;
     case Kind::VoiceButton:
-        if (voiceListHook_) voiceListHook_->openVoiceLists(current_);
+        if (voiceListHook_) voiceListHook_->openVoiceLists(part);
         return;
     case Kind::ModeToggle: {
         const int position = partBase(part) + d.offset;
-        storeValue(position, image_.parts[static_cast<std::size_t>(position)] == 0 ? 1 : 0);
-        redrawStripControl(part, c, false);
+        values_.store(position, values_.stored(position) == 0 ? 1 : 0);
+        view_.stripControl(part, c, false);
         send(position);
-        showStatus(Area::Strip, c);
+        view_.showStatus(Area::Strip, c);
         return;
     }
     default:
         break;
     }
-    drag_.kind = d.kind;
-    startOneAxisDrag(partBase(part) + d.offset, d);
-    redrawStripControl(part, c, true);
+    startDrag(oneValueDrag(partBase(part) + d.offset, d), d);
+    view_.stripControl(part, c, true);
 }
 
 void SurfaceController::pagePress(int n) {
     drag_.area = Area::Page;
-    hideStatus();
+    view_.hideStatus();
     drag_.control = n;
+    const int part = currentPart();
     if (n == page::kElementReserve) {
         // The module has 32 elements for all parts together: this part may take what the
         // others leave free.
         int others = 0;
-        for (int part = 0; part < image::kPartCount; ++part)
-            if (part != current_)
+        for (int p = 0; p < image::kPartCount; ++p)
+            if (p != part)
                 others +=
-                    std::min<int>(image_.part(part, image::offset::kElementReserve), kMaxElements);
+                    std::min<int>(image_.part(p, image::offset::kElementReserve), kMaxElements);
         controls_.setElementReserveMaximum(std::max(0, kMaxElements - others));
     }
     const Descriptor& d = controls_.page(n);
-    drag_.kind = d.kind;
-    const int position = partBase(current_) + d.offset;
+    const int position = partBase(part) + d.offset;
     drag_.yParam = drag_.xParam = position;
-    drag_.anchorMode = AnchorMode::Strip;
-    switch (d.kind) {
-    case Kind::AmplitudeHandle:
-    case Kind::PitchHandle:
-    case Kind::FilterPad:
-    case Kind::VibratoGraph:
-        startGraphDrag(n, d, partBase(current_));
-        redrawPageControl(n, true, n);
+    if (isGraphKind(d.kind)) {
+        startDrag(graphDrag(n, d, partBase(part)), d);
+        view_.pageControl(n, true, n);
         return;
+    }
+    switch (d.kind) {
     case Kind::Button:
         if (n >= page::kFirstReceive)
             toggleByte(position);
@@ -183,92 +161,34 @@ void SurfaceController::pagePress(int n) {
         return;
     case Kind::ControllerNumberButton: {
         controllerListOwner_ = n == page::kAc1Number ? 1 : 2;
-        redrawPageControl(n, true);
+        view_.pageControl(n, true);
         std::vector<std::string> items(kControllerListItems.begin(), kControllerListItems.end());
-        host_.showPopupList(kControllerList, controllerListOwner_ == 1 ? 594 : 684,
+        host_.showPopupList(PopupList::ControllerNumbers, controllerListOwner_ == 1 ? 594 : 684,
                             kControllerListTop, kControllerListWidth, kControllerListHeight, items,
-                            std::min<int>(image_.parts[static_cast<std::size_t>(position)], 95));
+                            std::min(values_.stored(position), 95));
         return;
     }
     case Kind::ControllerSourceButton:
         controls_.SetControllerSource(d.maximum);
-        repaint(pagePainter_.paintControllerSection(image_, current_, controls_));
-        showStatus(Area::Page, n);
+        view_.controllerSection();
+        view_.showStatus(Area::Page, n);
         return;
     default:
         break;
     }
-    startOneAxisDrag(position, d);
-    redrawPageControl(n, true);
+    startDrag(oneValueDrag(position, d), d);
+    view_.pageControl(n, true);
 }
 
-void SurfaceController::startOneAxisDrag(int position, const Descriptor& d) {
-    drag_.yParam = drag_.xParam = position;
-    drag_.minimum = d.minimum;
-    drag_.maximum = d.maximum;
-    drag_.anchorMode = AnchorMode::Strip;
-    drag_.twoAxis = false;
-    drag_.horizontalOnly = false;
-    drag_.yTop = drag_.minimum;
-    drag_.yBottom = drag_.maximum;
-    drag_.xLeft = drag_.minimum;
-    drag_.xRight = drag_.maximum;
-    showStatus(drag_.area, drag_.control);
-    host_.confinePointer({drag_.minimum, drag_.minimum, drag_.maximum, drag_.maximum});
-    setShape(PointerShape::Hidden);
-    const int v = readValue(position);
-    host_.setPointerPosition(v, drag_.maximum + drag_.minimum - v);
+void SurfaceController::startDrag(const PartDrag& drag, const Descriptor& d) {
+    drag_.kind = d.kind;
+    drag_.yParam = drag.yParam;
+    drag_.xParam = drag.xParam;
+    values_.bind(drag.yParam, drag.xParam, d.minimum, d.maximum);
+    view_.showStatus(drag_.area, drag_.control);
+    engine_.begin(drag.setup, values_, pressX_, pressY_);
+    shape_ = PointerShape::Hidden;
     drag_.redrawPending = true;
-    drag_.dragging = true;
-}
-
-void SurfaceController::startGraphDrag(int n, const Descriptor& d, int partBase) {
-    drag_.minimum = d.minimum;
-    drag_.maximum = d.maximum;
-    drag_.yTop = drag_.minimum;
-    drag_.yBottom = drag_.maximum;
-    drag_.xLeft = drag_.minimum;
-    drag_.xRight = drag_.maximum;
-    drag_.anchorMode = AnchorMode::Graph;
-    drag_.twoAxis = true;
-    drag_.horizontalOnly = false;
-    const HitRect square{drag_.minimum, drag_.minimum, drag_.maximum, drag_.maximum};
-    switch (d.kind) {
-    case Kind::AmplitudeHandle:
-        // The envelope times move along a line: only x counts.
-        drag_.horizontalOnly = true;
-        host_.confinePointer({square.left, square.top, square.right, square.top});
-        host_.setPointerPosition(readValue(drag_.xParam), square.top);
-        break;
-    case Kind::PitchHandle:
-        drag_.xParam = drag_.yParam + 1; // the time belonging to the level
-        drag_.twoAxis = n == page::kPitchRelease;
-        host_.confinePointer(square);
-        if (n == page::kPitchAttack)
-            host_.setPointerPosition(127 - readValue(drag_.xParam), 127 - readValue(drag_.yParam));
-        else
-            host_.setPointerPosition(readValue(drag_.xParam), 127 - readValue(drag_.yParam));
-        break;
-    default: // filter pad and vibrato graph: cutoff or rate across, resonance or depth up
-        drag_.xParam = partBase + d.offset;
-        drag_.yParam = partBase + d.offset + 1;
-        host_.confinePointer(square);
-        host_.setPointerPosition(readValue(drag_.xParam), 127 - readValue(drag_.yParam));
-        break;
-    }
-    setShape(PointerShape::Hidden);
-    showStatus(Area::Page, n);
-    drag_.dragging = true;
-    drag_.redrawPending = true;
-}
-
-void SurfaceController::enterFineMode(int x, int y) {
-    drag_.fine = true;
-    drag_.fineTop = y - kFineStep;
-    drag_.fineBottom = y + kFineStep;
-    drag_.fineLeft = x - kFineStep;
-    drag_.fineRight = x + kFineStep;
-    host_.confinePointer(kUnconfinedArea);
 }
 
 // ---- Move ---------------------------------------------------------------------------------
@@ -278,92 +198,28 @@ void SurfaceController::mouseMove(Modifiers modifiers, int x, int y) {
         effectHook_->move(modifiers, x, y);
         return;
     }
-    if (!drag_.dragging) {
+    if (!engine_.active()) {
         const int n = pages_.find(x, y);
         setShape(n >= 1 && n <= page::kVibrato ? PointerShape::Drag : PointerShape::Default);
         if (effectHook_) effectHook_->move(modifiers, x, y);
         return;
     }
-    if (x == drag_.lastX && y == drag_.lastY) return;
-    const bool changed = drag_.fine ? stepFine(modifiers, x, y) : stepNormal(modifiers, x, y);
-    drag_.lastX = x;
-    drag_.lastY = y;
-    if (!changed) return;
+    const int oldY = values_.stored(drag_.yParam);
+    const int oldX = values_.stored(drag_.xParam);
+    if (!engine_.move(modifiers, x, y)) return;
+    if (values_.stored(drag_.yParam) == oldY && values_.stored(drag_.xParam) == oldX) return;
     sendDragValues();
-    hideStatus();
+    // A message box about the output may have ended the drag meanwhile.
+    if (!engine_.active()) return;
+    view_.hideStatus();
     if (drag_.kind == Kind::NoteLimitKnob) pushNoteLimits();
-    redrawDragged(true);
-    showStatus(drag_.area, drag_.control);
-}
-
-bool SurfaceController::isHorizontalReversed() const {
-    return drag_.area == Area::Page && drag_.control == page::kPitchAttack;
-}
-
-bool SurfaceController::stepNormal(Modifiers modifiers, int x, int y) {
-    const int oldY = storedByte(drag_.yParam);
-    const int oldX = storedByte(drag_.xParam);
-    const int span = drag_.maximum - drag_.minimum;
-    if (!modifiers.ctrl && !drag_.horizontalOnly) {
-        if (y < drag_.yTop)
-            storeValue(drag_.yParam, drag_.maximum);
-        else if (y > drag_.yBottom)
-            storeValue(drag_.yParam, drag_.minimum);
-        else if (y != drag_.lastY)
-            storeValue(drag_.yParam, span - (y - drag_.yTop) + drag_.minimum);
-        if (drag_.anchorMode == AnchorMode::Strip) {
-            drag_.xLeft = x - (readValue(drag_.xParam) - drag_.minimum);
-            drag_.xRight = drag_.xLeft + span;
-        }
-    }
-    const bool reversed = isHorizontalReversed();
-    if (!modifiers.shift && (drag_.twoAxis || drag_.horizontalOnly || reversed)) {
-        if (x < drag_.xLeft)
-            storeValue(drag_.xParam, reversed ? drag_.maximum : drag_.minimum);
-        else if (x > drag_.xRight)
-            storeValue(drag_.xParam, reversed ? drag_.minimum : drag_.maximum);
-        else if (x != drag_.lastX)
-            storeValue(drag_.xParam, reversed ? drag_.maximum + drag_.xLeft - x + drag_.minimum
-                                              : x - drag_.xRight + drag_.maximum);
-        if (drag_.anchorMode == AnchorMode::Strip) {
-            const int v = readValue(drag_.yParam);
-            drag_.yTop = y + v - drag_.maximum;
-            drag_.yBottom = y + v;
-        }
-    }
-    return storedByte(drag_.yParam) != oldY || storedByte(drag_.xParam) != oldX;
-}
-
-bool SurfaceController::stepFine(Modifiers modifiers, int x, int y) {
-    const int oldY = storedByte(drag_.yParam);
-    const int oldX = storedByte(drag_.xParam);
-    const auto step = [this](int position, int delta) {
-        const int v = readValue(position);
-        if (delta > 0 && v < drag_.maximum) storeValue(position, v + 1);
-        if (delta < 0 && v > drag_.minimum) storeValue(position, v - 1);
-    };
-    if (!modifiers.ctrl && !drag_.horizontalOnly) {
-        if (y <= drag_.fineTop || y >= drag_.fineBottom) {
-            step(drag_.yParam, y <= drag_.fineTop ? 1 : -1);
-            drag_.fineTop = y - kFineStep;
-            drag_.fineBottom = y + kFineStep;
-        }
-    }
-    if (!modifiers.shift) {
-        if (x >= drag_.fineRight || x <= drag_.fineLeft) {
-            const int direction =
-                (x >= drag_.fineRight ? 1 : -1) * (isHorizontalReversed() ? -1 : 1);
-            step(drag_.xParam, direction);
-            drag_.fineLeft = x - kFineStep;
-            drag_.fineRight = x + kFineStep;
-        }
-    }
-    return storedByte(drag_.yParam) != oldY || storedByte(drag_.xParam) != oldX;
+    view_.pressedControl(drag_, true);
+    view_.showStatus(drag_.area, drag_.control);
 }
 
 void SurfaceController::sendDragValues() {
     if (drag_.area == Area::Page && drag_.control == page::kDetune) {
-        messages_.SendPartDetune(current_, drag_.yParam);
+        messages_.SendPartDetune(currentPart(), drag_.yParam);
         return;
     }
     send(drag_.yParam);
@@ -372,16 +228,15 @@ void SurfaceController::sendDragValues() {
 
 void SurfaceController::pushNoteLimits() {
     // The low limit never lies above the high limit; the pushed limit is not sent.
-    const int low = partBase(current_) + image::offset::kNoteLimitLow;
-    const int high = partBase(current_) + image::offset::kNoteLimitHigh;
-    auto& parts = image_.parts;
-    if (parts[static_cast<std::size_t>(low)] <= parts[static_cast<std::size_t>(high)]) return;
+    const int low = partBase(currentPart()) + image::offset::kNoteLimitLow;
+    const int high = partBase(currentPart()) + image::offset::kNoteLimitHigh;
+    if (values_.stored(low) <= values_.stored(high)) return;
     if (drag_.control == page::kNoteLimitLow) {
-        parts[static_cast<std::size_t>(high)] = parts[static_cast<std::size_t>(low)];
-        redrawPageControl(page::kNoteLimitHigh, false);
+        values_.store(high, values_.stored(low));
+        view_.pageControl(page::kNoteLimitHigh, false);
     } else {
-        parts[static_cast<std::size_t>(low)] = parts[static_cast<std::size_t>(high)];
-        redrawPageControl(page::kNoteLimitLow, false);
+        values_.store(low, values_.stored(high));
+        view_.pageControl(page::kNoteLimitLow, false);
     }
 }
 
@@ -389,77 +244,46 @@ void SurfaceController::pushNoteLimits() {
 
 void SurfaceController::mouseUp(MouseButton button, Modifiers modifiers, int x, int y) {
     if (button == MouseButton::Middle) return;
-    if (button == MouseButton::Right) {
-        if (drag_.dragging)
-            leaveFineMode(x, y);
-        else if (effectHook_)
-            effectHook_->release(button, modifiers, x, y);
-        return;
-    }
-    drag_.twoAxis = false;
-    hideStatus();
-    if (!drag_.dragging) {
-        drag_.control = 0;
+    if (!engine_.active()) {
+        if (button == MouseButton::Left) {
+            view_.hideStatus();
+            drag_.control = 0;
+        }
         if (effectHook_) effectHook_->release(button, modifiers, x, y);
         return;
     }
+    if (!engine_.release(button, x, y)) return;
+    view_.hideStatus();
     finishDrag();
 }
 
-void SurfaceController::leaveFineMode(int x, int y) {
-    // Re-anchor both axes at the pointer so that normal dragging goes on from the reached
-    // values; each axis is anchored on its own value, or a graph would jump sideways.
-    drag_.fine = false;
-    const int v = readValue(drag_.yParam);
-    const int h = readValue(drag_.xParam);
-    const int span = drag_.maximum - drag_.minimum;
-    drag_.xLeft =
-        isHorizontalReversed() ? x + h - drag_.maximum - drag_.minimum : x + drag_.minimum - h;
-    drag_.xRight = drag_.xLeft + span;
-    drag_.yTop = y + v - drag_.maximum;
-    drag_.yBottom = y + v;
-    // Free, but still the virtual pointer: the real one is elsewhere (it cannot always be
-    // moved, nor beyond the screen), and taking it now would make the value jump.
-    host_.confinePointer(kUnconfinedArea);
+void SurfaceController::endDrag() {
+    if (hookDragging()) effectHook_->endDrag();
+    if (!engine_.active()) return;
+    view_.hideStatus();
+    finishDrag();
 }
 
 void SurfaceController::finishDrag() {
-    host_.releasePointer();
-    drag_.dragging = false;
-    drag_.fine = false;
-    drag_.horizontalOnly = false;
     if (drag_.redrawPending) {
         drag_.redrawPending = false;
-        redrawDragged(false);
+        view_.pressedControl(drag_, false);
     }
-    placePointerAfterDrag();
-    setShape(PointerShape::Default);
-    drag_.control = 0;
-}
-
-void SurfaceController::placePointerAfterDrag() {
-    if (drag_.anchorMode != AnchorMode::Graph) {
-        host_.setPointerPosition(drag_.pressX, drag_.pressY);
-        return;
-    }
-    const int n = drag_.control;
-    if (n >= page::kAttack && n <= page::kPitchRelease) {
-        const HitRect& handle = pages_.entry(n);
-        host_.setPointerPosition(handle.left + 4, handle.top + 4);
-    } else if (n == page::kFilter) {
-        const HitRect& pad = kPageControls[page::kFilter].rect;
-        const QPoint point = pagePainter_.filterPoint();
-        host_.setPointerPosition(std::clamp(point.x(), pad.left, pad.right),
-                                 std::clamp(point.y(), pad.top, pad.bottom));
+    // After a graph the pointer goes to the handle where it was drawn just now.
+    if (isGraphKind(drag_.kind) && drag_.area == Area::Page) {
+        const QPoint p = graphPutBack(drag_.control, pages_, view_.filterPoint());
+        engine_.finish(p.x(), p.y());
     } else {
-        host_.setPointerPosition(kVibratoPointerX, kVibratoPointerY);
+        engine_.finish();
     }
+    shape_ = PointerShape::Default;
+    drag_.control = 0;
 }
 
 // ---- Pop-up lists -------------------------------------------------------------------------
 
-void SurfaceController::popupListClicked(int list, int item, bool doubleClick) {
-    if (list != kControllerList) {
+void SurfaceController::popupListClicked(PopupList list, int item, bool doubleClick) {
+    if (list != PopupList::ControllerNumbers) {
         if (effectHook_) effectHook_->popupListClicked(list, item, doubleClick);
         return;
     }
@@ -467,22 +291,22 @@ void SurfaceController::popupListClicked(int list, int item, bool doubleClick) {
     const int owner = controllerListOwner_;
     if (doubleClick) hidePopups();
     const int n = owner == 1 ? page::kAc1Number : page::kAc2Number;
-    const int position = partBase(current_) + controls_.page(n).offset;
-    storeValue(position, std::clamp(item, 0, kControllerListSize - 1));
+    const int position = partBase(currentPart()) + controls_.page(n).offset;
+    values_.store(position, std::clamp(item, 0, kControllerListSize - 1));
     send(position);
-    repaint(pagePainter_.paintControllerNumber(image_, current_, owner, !doubleClick));
+    view_.controllerNumber(owner, !doubleClick);
 }
 
-void SurfaceController::popupListRightPressed(int list, int item) {
+void SurfaceController::popupListRightPressed(PopupList list, int item) {
     popupListClicked(list, item, true);
 }
 
 void SurfaceController::hidePopups() {
     if (controllerListOwner_ != 0) {
         controllerListOwner_ = 0;
-        host_.hidePopupList(kControllerList);
-        repaint(pagePainter_.paintControllerNumber(image_, current_, 1, false));
-        repaint(pagePainter_.paintControllerNumber(image_, current_, 2, false));
+        host_.hidePopupList(PopupList::ControllerNumbers);
+        view_.controllerNumber(1, false);
+        view_.controllerNumber(2, false);
     }
     if (voiceListHook_) voiceListHook_->hideVoiceLists();
     if (effectHook_) effectHook_->hidePopupLists();
@@ -491,56 +315,36 @@ void SurfaceController::hidePopups() {
 // ---- Edits --------------------------------------------------------------------------------
 
 void SurfaceController::switchPart(int part, bool allNotesOff) {
-    const int old = current_;
-    repaint(stripPainter_.paintStrip(image_, old, false));
+    const int old = currentPart();
     if (allNotesOff) port_.AllNotesOff(old);
-    current_ = part;
     image_.currentPart = part;
-    repaint(stripPainter_.paintStrip(image_, part, true));
-    repaint(stripPainter_.paintTitle(image_, part));
-    for (int k = 0; k <= page::kLastReceive - page::kFirstReceive; ++k)
-        repaint(stripPainter_.paintReceiveSwitch(image_, part, k));
-    repaint(pagePainter_.paintPage(image_, part, controls_));
+    view_.showPartSwitch(old);
 }
 
 void SurfaceController::toggleByte(int position) {
-    storeValue(position, image_.parts[static_cast<std::size_t>(position)] == 1 ? 0 : 1);
+    values_.store(position, values_.stored(position) == 1 ? 0 : 1);
     send(position);
-    repaint(
-        stripPainter_.paintReceiveSwitch(image_, current_, drag_.control - page::kFirstReceive));
-    showStatus(Area::Page, drag_.control);
+    view_.receiveSwitch(drag_.control - page::kFirstReceive);
+    view_.showStatus(Area::Page, drag_.control);
 }
 
 void SurfaceController::storeChoice(int n) {
     const Descriptor& d = controls_.page(n);
-    const int position = partBase(current_) + d.offset;
-    storeValue(position, d.maximum);
-    redrawPageControl(n, false);
+    const int position = partBase(currentPart()) + d.offset;
+    values_.store(position, d.maximum);
+    view_.pageControl(n, false);
     send(position);
-    showStatus(Area::Page, n);
+    view_.showStatus(Area::Page, n);
 }
 
-// A step counts as a change when the byte in the image changed, not only the value read
-// back through the range: a value above the range is cut back on the first step, and the
-// module must get the cut-back value too.
-int SurfaceController::storedByte(int position) const {
-    return image_.parts[static_cast<std::size_t>(position)];
-}
-
-int SurfaceController::readValue(int position) const {
-    const int v = image_.parts[static_cast<std::size_t>(position)];
-    // A receive channel of 127 (off) reads as the top of its 0..16 range.
-    return drag_.maximum > drag_.minimum ? std::clamp(v, drag_.minimum, drag_.maximum) : v;
-}
-
-void SurfaceController::storeValue(int position, int value) {
-    const bool channel = position % image::kPartRecordSize == image::offset::kReceiveChannel;
-    if (channel && value >= 16) value = kChannelOff;
-    image_.parts[static_cast<std::size_t>(position)] = static_cast<image::Byte>(value);
+void SurfaceController::setShape(PointerShape shape) {
+    if (shape == shape_) return;
+    shape_ = shape;
+    host_.setPointerShape(shape);
 }
 
 void SurfaceController::send(int position) {
-    messages_.SendPartParam(current_, position, image_.parts[static_cast<std::size_t>(position)]);
+    messages_.SendPartParam(currentPart(), position, values_.stored(position));
 }
 
 } // namespace editor

@@ -4,14 +4,15 @@
 // every edit into the image and out to the module. Events arrive in surface coordinates;
 // the host does what only the window can (the virtual pointer, repaints, pop-up lists).
 
-#include "draw/canvas.h"
+#include "editor/drag_engine.h"
 #include "editor/drag_state.h"
 #include "editor/hit_tables.h"
-#include "editor/page_painter.h"
 #include "editor/part_controls.h"
-#include "editor/status_field.h"
-#include "editor/strip_painter.h"
+#include "editor/part_drag_setup.h"
+#include "editor/part_values.h"
+#include "editor/screen.h"
 #include "editor/surface_host.h"
+#include "editor/surface_view.h"
 #include "editor/voice_list_hook.h"
 #include "image/synth_image.h"
 #include "midi/midi_port.h"
@@ -23,18 +24,13 @@ namespace editor {
 
 class EffectHook;
 
-// Position of a part's record in the part table.
-inline int partBase(int part) {
-    return part * image::kPartRecordSize;
-}
-
 class SurfaceController {
   public:
     SurfaceController(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
                       SurfaceHost& host);
 
-    const QImage& surface() const { return surface_; }
-    draw::Canvas& canvas() { return canvas_; }
+    const QImage& surface() const { return view_.image(); }
+    draw::Canvas& canvas() { return view_.canvas(); }
 
     void show();
     void redrawAll();
@@ -43,9 +39,13 @@ class SurfaceController {
     void mouseMove(Modifiers modifiers, int x, int y);
     void mouseUp(MouseButton button, Modifiers modifiers, int x, int y);
     void keyDown(ArrowKey key);
-    void popupListClicked(int list, int item, bool doubleClick);
-    void popupListRightPressed(int list, int item);
+    void popupListClicked(PopupList list, int item, bool doubleClick);
+    void popupListRightPressed(PopupList list, int item);
     void hidePopupLists() { hidePopups(); }
+    // A message box is about to take the mouse: the running drag, ours or the effect
+    // editor's, ends as the left release would end it.
+    void endDrag();
+    std::vector<NamedArea> hitAreas() const;
 
     void setEffectHook(EffectHook* hook) { effectHook_ = hook; }
     void setVoiceListHook(VoiceListHook* hook) { voiceListHook_ = hook; }
@@ -56,7 +56,8 @@ class SurfaceController {
     // Makes a part current (no All Notes Off) and redraws both strips and the page.
     void selectPart(int part);
 
-    int currentPart() const { return current_; }
+    // The image holds the current part; the surface only reads and switches it.
+    int currentPart() const { return image_.currentPart; }
     bool dragging() const;
     bool hookDragging() const;
     const DragState& drag() const { return drag_; }
@@ -68,35 +69,19 @@ class SurfaceController {
   private:
     void stripPress(int entry);
     void pagePress(int n);
-    void startOneAxisDrag(int position, const Descriptor& d);
-    void startGraphDrag(int n, const Descriptor& d, int base);
-    void enterFineMode(int x, int y);
-    void leaveFineMode(int x, int y);
-    bool stepNormal(Modifiers modifiers, int x, int y);
-    bool stepFine(Modifiers modifiers, int x, int y);
+    void startDrag(const PartDrag& drag, const Descriptor& d);
     void sendDragValues();
     void pushNoteLimits();
     void finishDrag();
-    void placePointerAfterDrag();
 
     void switchPart(int part, bool allNotesOff);
     void hidePopups();
     void toggleByte(int position);
     void storeChoice(int n);
 
-    int readValue(int position) const;
-    int storedByte(int position) const;
-    void storeValue(int position, int value);
     void send(int position);
 
-    void redrawDragged(bool active);
-    void redrawStripControl(int part, int c, bool active);
-    void redrawPageControl(int n, bool active, int marked = 0);
-    void showStatus(Area area, int control);
-    void hideStatus();
-    void repaint(const HitRect& area);
     void setShape(PointerShape shape);
-    bool isHorizontalReversed() const;
 
     image::SynthImage& image_;
     midi::XgMessages& messages_;
@@ -105,17 +90,16 @@ class SurfaceController {
     EffectHook* effectHook_ = nullptr;
     VoiceListHook* voiceListHook_ = nullptr;
 
-    QImage surface_;
-    draw::Canvas canvas_;
     StripTable strips_;
     PageTable pages_;
     PartControls controls_;
-    StripPainter stripPainter_;
-    PagePainter pagePainter_;
-    StatusField status_;
+    SurfaceView view_;
 
+    PartValues values_;
+    DragEngine engine_;
     DragState drag_;
-    int current_ = 0;
+    int pressX_ = 0;
+    int pressY_ = 0;
     int keyFocus_ = 0;
     bool keyNavigation_ = false;
     bool shown_ = false;

@@ -4,6 +4,7 @@
 // script it.
 
 #include "draw/hit_rect.h"
+#include "editor/popup_lists.h"
 
 #include <string>
 #include <vector>
@@ -33,7 +34,7 @@ inline constexpr int kUnconfined = 10000;
 inline constexpr HitRect kUnconfinedArea{-kUnconfined, -kUnconfined, kUnconfined, kUnconfined};
 
 class SurfaceHost {
-public:
+  public:
     virtual ~SurfaceHost() = default;
 
     // The virtual pointer. While confined, the pointer the surface sees stays inside
@@ -48,11 +49,11 @@ public:
     // The surface image changed inside `area`; the window shows it on its next paint.
     virtual void repaint(const HitRect& area) = 0;
 
-    // A pop-up list of the surface (identified by `list`), shown at a surface position
-    // with one item selected. Choices come back through the surface's list handlers.
-    virtual void showPopupList(int list, int x, int y, int width, int height,
+    // A pop-up list of the surface, shown at a surface position with one item selected.
+    // Choices come back through the surface's list handlers.
+    virtual void showPopupList(PopupList list, int x, int y, int width, int height,
                                const std::vector<std::string>& items, int selected) = 0;
-    virtual void hidePopupList(int list) = 0;
+    virtual void hidePopupList(PopupList list) = 0;
 
     // A message box with one OK button.
     virtual void showMessage(const std::string& text) = 0;

@@ -39,11 +39,20 @@ image::Byte blockAddress(EffectKind kind) {
     return midi::kVariationBlockAddress;
 }
 
-int listOf(EffectKind kind) {
+editor::PopupList listOf(EffectKind kind) {
     return kind == EffectKind::Reverb   ? kReverbList
            : kind == EffectKind::Chorus ? kChorusList
                                         : kVariationList;
 }
+
+// The tool strip's hot areas that are knobs, and the system knob each one drags.
+constexpr std::array<std::pair<ToolArea, SystemKnob>, 3> kToolKnobs{{
+    {ToolArea::MasterTune, SystemKnob::MasterTune},
+    {ToolArea::MasterVolume, SystemKnob::MasterVolume},
+    {ToolArea::Transpose, SystemKnob::Transpose},
+}};
+
+constexpr const char* kKindNames[] = {"Reverb", "Chorus", "Variation"};
 
 } // namespace
 
@@ -51,7 +60,7 @@ EffectEditor::EffectEditor(image::SynthImage& image, midi::XgMessages& messages,
                            midi::MidiPort& port, editor::PartEditor& surface,
                            editor::SurfaceHost& host)
     : image_(image), messages_(messages), port_(port), surface_(surface), host_(host),
-      types_(image), rows_(surface.canvas()), tools_(surface.canvas()) {
+      types_(image), rows_(surface.canvas()), tools_(surface.canvas()), engine_(host) {
     for (EffectKind kind : kKinds)
         for (int s = 1; s <= slotCount(kind); ++s)
             slotRects_[rowOf(kind)][static_cast<std::size_t>(s)] = knobRect(kind, s);
@@ -90,20 +99,20 @@ void EffectEditor::reset() {
     hidePopupLists();
     image::resetEffects(image_);
     image_.system = image::SystemBlock{};
-    types_.SuppressTypeSave = false;
     types_.restart();
     applyConnection();
     redrawAll();
 }
 
 void EffectEditor::showLoaded() {
-    types_.SuppressTypeSave = true;
-    for (EffectKind kind : kKinds) {
-        // The type change loads the type's stored block; that must be the loaded one.
-        types_.storeCurrent(kind);
-        showType(kind, types_.current(kind));
+    {
+        const TypeMemory::KeepStoredBlocks loading(types_);
+        for (EffectKind kind : kKinds) {
+            // The type change loads the type's stored block; that must be the loaded one.
+            types_.storeCurrent(kind);
+            showType(kind, types_.current(kind));
+        }
     }
-    types_.SuppressTypeSave = false;
     types_.restart();
     applyConnection();
     redrawAll();
@@ -135,7 +144,7 @@ void EffectEditor::showType(EffectKind kind, int type) {
     if (!types_.changeType(kind, type)) return;
     // The stored block of a type was saved under whatever connection was active then; the
     // connection is the editor's, not the type's, so it stays what the screen shows.
-    if (kind == EffectKind::Variation && !types_.SuppressTypeSave)
+    if (kind == EffectKind::Variation && !types_.keepingStoredBlocks())
         image_.variation.current[kConnectionIndex] = connection;
     redrawRow(kind);
 }
@@ -192,12 +201,8 @@ void EffectEditor::sendBlock(EffectKind kind) {
 
 void EffectEditor::press(editor::MouseButton button, editor::Modifiers, int x, int y) {
     if (button == editor::MouseButton::Middle) return;
-    if (dragging()) {
-        if (button == editor::MouseButton::Right) drag_.enterFine(x, y, host_);
-        return;
-    }
-    // The part editor offers the start of its own drags too; those are not ours.
-    if (surface_.dragging()) return;
+    // A press during a drag belongs to it (the right button: fine mode).
+    if (engine_.press(button, x, y)) return;
     if (pressHotArea(x, y) || pressToolArea(x, y)) return;
     pressKnob(x, y);
 }
@@ -233,17 +238,10 @@ bool EffectEditor::pressToolArea(int x, int y) {
         return false;
     case ToolArea::MasterTune:
     case ToolArea::MasterVolume:
-    case ToolArea::Transpose: {
-        const auto knob = static_cast<SystemKnob>(static_cast<int>(area) - 9);
-        const SystemKnobInfo& info = systemKnobInfo(knob);
-        active_ = ActiveSlot{};
-        active_.area = DragArea::System;
-        active_.knob = knob;
-        active_.pressX = x;
-        active_.pressY = y;
-        startDrag(info.minimum, info.maximum, systemKnobValue(image_.system, knob));
+    case ToolArea::Transpose:
+        for (const auto& [knobArea, knob] : kToolKnobs)
+            if (knobArea == area) pressSystemKnob(knob, x, y);
         return true;
-    }
     case ToolArea::VoiceEditor:
         clickVoiceEditor();
         return true;
@@ -279,13 +277,19 @@ bool EffectEditor::pressKnob(int x, int y) {
             active_.kind = kind;
             active_.slot = s;
             active_.record = es.record;
-            active_.pressX = x;
-            active_.pressY = y;
-            startDrag(es.record.minimum, es.record.maximum, readSlotValue(block(kind), es.record));
+            startDrag(es.record.minimum, es.record.maximum, x, y);
             return true;
         }
     }
     return false;
+}
+
+void EffectEditor::pressSystemKnob(SystemKnob knob, int x, int y) {
+    const SystemKnobInfo& info = systemKnobInfo(knob);
+    active_ = ActiveSlot{};
+    active_.area = DragArea::System;
+    active_.knob = knob;
+    startDrag(info.minimum, info.maximum, x, y);
 }
 
 void EffectEditor::clickLed(EffectKind kind) {
@@ -309,13 +313,15 @@ void EffectEditor::openTypeList(EffectKind kind) {
         std::min(static_cast<int>(items.size()) * kListItemHeight + 4, kListMaxHeight);
     const int y = std::max(2, listButtonRect(kind).bottom - height);
     openList_ = listOf(kind);
-    host_.showPopupList(openList_, kTypeListX, y, kTypeListWidth, height, items,
+    host_.showPopupList(*openList_, kTypeListX, y, kTypeListWidth, height, items,
                         types_.current(kind));
 }
 
-void EffectEditor::popupListClicked(int list, int item, bool) {
-    if (list < kReverbList || list > kVariationList) return;
-    const auto kind = static_cast<EffectKind>(list - kReverbList);
+void EffectEditor::popupListClicked(editor::PopupList list, int item, bool) {
+    const auto it = std::find_if(kKinds.begin(), kKinds.end(),
+                                 [list](EffectKind kind) { return listOf(kind) == list; });
+    if (it == kKinds.end()) return;
+    const EffectKind kind = *it;
     hidePopupLists();
     if (item < 0 || item >= TypeMemory::typeCount(kind)) return;
     types_.rememberCurrent(kind);
@@ -325,9 +331,9 @@ void EffectEditor::popupListClicked(int list, int item, bool) {
 }
 
 void EffectEditor::hidePopupLists() {
-    if (openList_ == 0) return;
-    host_.hidePopupList(openList_);
-    openList_ = 0;
+    if (!openList_) return;
+    host_.hidePopupList(*openList_);
+    openList_.reset();
 }
 
 void EffectEditor::clickVoiceEditor() {
@@ -356,53 +362,54 @@ void EffectEditor::toggleThru() {
 
 // ---- Knob drags ---------------------------------------------------------------------------
 
-void EffectEditor::startDrag(int minimum, int maximum, int value) {
+void EffectEditor::startDrag(int minimum, int maximum, int x, int y) {
     showStatus();
-    drag_.begin(minimum, maximum, value, host_);
-    host_.setPointerShape(editor::PointerShape::Hidden);
+    engine_.begin(knobDragSetup(minimum, maximum), *this, x, y);
     redrawActive(true);
 }
 
-void EffectEditor::move(editor::Modifiers, int x, int y) {
-    if (!dragging()) return;
-    if (x == active_.lastX && y == active_.lastY) return;
-    active_.lastX = x;
-    active_.lastY = y;
+void EffectEditor::move(editor::Modifiers modifiers, int x, int y) {
     const int old = activeValue();
-    const int value = drag_.move(x, y, old);
-    if (value == old) return;
-    storeActive(value);
+    if (!engine_.move(modifiers, x, y) || activeValue() == old) return;
     sendActive();
+    // A message box about the output may have ended the drag meanwhile.
+    if (!dragging()) return;
     hideStatus();
     redrawActive(true);
     showStatus();
 }
 
 void EffectEditor::release(editor::MouseButton button, editor::Modifiers, int x, int y) {
-    if (!dragging() || button == editor::MouseButton::Middle) return;
-    if (button == editor::MouseButton::Right) {
-        if (drag_.fine()) drag_.leaveFine(x, y, activeValue(), host_);
-        return;
-    }
-    finishDrag();
+    if (engine_.release(button, x, y)) finishDrag();
+}
+
+void EffectEditor::endDrag() {
+    if (dragging()) finishDrag();
 }
 
 void EffectEditor::finishDrag() {
     hideStatus();
-    host_.releasePointer();
     redrawActive(false);
-    const ActiveSlot done = active_;
     active_ = ActiveSlot{};
-    host_.setPointerPosition(done.pressX, done.pressY);
-    host_.setPointerShape(editor::PointerShape::Default);
+    engine_.finish();
+}
+
+int EffectEditor::dragValue(editor::DragAxis) const {
+    return activeValue();
+}
+
+void EffectEditor::storeDragValue(editor::DragAxis, int value) {
+    storeActive(value);
 }
 
 int EffectEditor::activeValue() const {
+    if (active_.area == DragArea::None) return 0;
     if (active_.area == DragArea::System) return systemKnobValue(image_.system, active_.knob);
     return readSlotValue(block(active_.kind), active_.record);
 }
 
 void EffectEditor::storeActive(int value) {
+    if (active_.area == DragArea::None) return;
     if (active_.area == DragArea::System)
         storeSystemKnob(image_.system, active_.knob, value);
     else
@@ -467,6 +474,25 @@ void EffectEditor::hideStatus() {
 
 void EffectEditor::repaint(const HitRect& area) {
     if (area.left <= area.right && area.top <= area.bottom) host_.repaint(area);
+}
+
+std::vector<editor::NamedArea> EffectEditor::hitAreas() const {
+    std::vector<editor::NamedArea> areas{{"INS", kInsButton}, {"SYS", kSysButton}};
+    for (EffectKind kind : kKinds)
+        areas.push_back(
+            {std::string(kKindNames[rowOf(kind)]) + " type list", listButtonRect(kind)});
+    for (EffectKind kind : kKinds)
+        areas.push_back({std::string(kKindNames[rowOf(kind)]) + " on/off", ledRect(kind)});
+    for (const auto& [area, knob] : kToolKnobs)
+        areas.push_back({std::string(systemKnobInfo(knob).title), systemKnobInfo(knob).rect});
+    for (EffectKind kind : kKinds)
+        for (int s = 1; s <= slotCount(kind); ++s) {
+            const HitRect r = slotRect(kind, s);
+            if (r.left > r.right) continue;
+            areas.push_back(
+                {std::string(kKindNames[rowOf(kind)]) + " knob " + std::to_string(s), r});
+        }
+    return areas;
 }
 
 std::span<image::Byte> EffectEditor::block(EffectKind kind) {

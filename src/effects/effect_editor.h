@@ -4,6 +4,7 @@
 // control claims (as the part editor's effect hook), keeps the type memory, the variation
 // connection and the knob drags, and sends every change at once.
 
+#include "editor/drag_engine.h"
 #include "editor/part_editor.h"
 #include "editor/status_field.h"
 #include "editor/surface_host.h"
@@ -19,20 +20,22 @@
 #include "midi/xg_messages.h"
 
 #include <array>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace effects {
 
-// Pop-up list identifiers of the type lists (`ListBox1`..`ListBox3`).
-inline constexpr int kReverbList = 1;
-inline constexpr int kChorusList = 2;
-inline constexpr int kVariationList = 3;
+// The type lists (`ListBox1`..`ListBox3`).
+inline constexpr editor::PopupList kReverbList = editor::PopupList::ReverbTypes;
+inline constexpr editor::PopupList kChorusList = editor::PopupList::ChorusTypes;
+inline constexpr editor::PopupList kVariationList = editor::PopupList::VariationTypes;
 inline constexpr int kTypeListX = 584;
 inline constexpr int kTypeListWidth = 110;
 
 inline constexpr const char* kNoUserVoiceMessage = "No QS300 Voice For This Part Selected !";
 
-class EffectEditor final : public editor::EffectHook {
+class EffectEditor final : public editor::EffectHook, private editor::DragTarget {
   public:
     EffectEditor(image::SynthImage& image, midi::XgMessages& messages, midi::MidiPort& port,
                  editor::PartEditor& surface, editor::SurfaceHost& host);
@@ -71,16 +74,18 @@ class EffectEditor final : public editor::EffectHook {
     HitRect slotRect(image::EffectKind kind, int slot) const;
     // The slot as the current type and connection show it.
     EffectSlot slot(image::EffectKind kind, int slot) const;
-    const EffectKnobDrag& knobDrag() const { return drag_; }
+    const editor::DragEngine& knobDrag() const { return engine_; }
 
     // ---- editor::EffectHook ----
     void press(editor::MouseButton button, editor::Modifiers modifiers, int x, int y) override;
     void move(editor::Modifiers modifiers, int x, int y) override;
     void release(editor::MouseButton button, editor::Modifiers modifiers, int x, int y) override;
-    bool dragging() const override { return active_.area != DragArea::None; }
-    void popupListClicked(int list, int item, bool doubleClick) override;
+    bool dragging() const override { return engine_.active(); }
+    void endDrag() override;
+    void popupListClicked(editor::PopupList list, int item, bool doubleClick) override;
     void hidePopupLists() override;
     void surfaceRepainted() override;
+    std::vector<editor::NamedArea> hitAreas() const override;
 
   private:
     enum class DragArea { None = 0, Reverb = 3, Chorus = 4, Variation = 5, System = 6 };
@@ -90,21 +95,22 @@ class EffectEditor final : public editor::EffectHook {
         int slot = 0;
         SlotRecord record{};
         SystemKnob knob = SystemKnob::MasterTune;
-        int pressX = 0;
-        int pressY = 0;
-        int lastX = -9999;
-        int lastY = -9999;
     };
 
     bool pressHotArea(int x, int y);
     bool pressToolArea(int x, int y);
     bool pressKnob(int x, int y);
+    void pressSystemKnob(SystemKnob knob, int x, int y);
     void clickLed(image::EffectKind kind);
     void openTypeList(image::EffectKind kind);
     void clickVoiceEditor();
     void toggleThru();
-    void startDrag(int minimum, int maximum, int value);
+    void startDrag(int minimum, int maximum, int x, int y);
     void finishDrag();
+
+    // ---- editor::DragTarget: the knob being dragged ----
+    int dragValue(editor::DragAxis axis) const override;
+    void storeDragValue(editor::DragAxis axis, int value) override;
 
     void showType(image::EffectKind kind, int type);
     void redrawRow(image::EffectKind kind);
@@ -134,10 +140,10 @@ class EffectEditor final : public editor::EffectHook {
     EffectRowsPainter rows_;
     ToolStripPainter tools_;
     editor::StatusField status_;
-    EffectKnobDrag drag_;
+    editor::DragEngine engine_;
     ActiveSlot active_;
     std::array<std::array<HitRect, kVariationSlotCount + 1>, 3> slotRects_{};
-    int openList_ = 0;
+    std::optional<editor::PopupList> openList_;
     bool thru_ = true;
 };
 

@@ -70,7 +70,7 @@ void TypeMemory::storeCurrent(EffectKind kind) {
 bool TypeMemory::changeType(EffectKind kind, int type) {
     if (type < 0 || type >= typeCount(kind)) return false;
     RowTypes& row = rows_[index(kind)];
-    const bool save = !SuppressTypeSave && hasStoredBlock(kind, row.previous);
+    const bool save = !keepStored_ && hasStoredBlock(kind, row.previous);
     const bool load = hasStoredBlock(kind, type);
     if (load) row.last = type;
     const auto change = [&](auto& state) {

@@ -34,8 +34,23 @@ class TypeMemory {
     int previous(image::EffectKind kind) const { return rows_[index(kind)].previous; }
     int last(image::EffectKind kind) const { return rows_[index(kind)].last; }
 
-    // While set (during file loading) a type change keeps the type memory as it is.
-    bool SuppressTypeSave = false;
+    // While one lives (during file loading), a type change keeps the type memory as it
+    // is, so that the loaded blocks are shown and not saved over the user's.
+    class KeepStoredBlocks {
+      public:
+        explicit KeepStoredBlocks(TypeMemory& memory)
+            : memory_(memory), before_(memory.keepStored_) {
+            memory_.keepStored_ = true;
+        }
+        ~KeepStoredBlocks() { memory_.keepStored_ = before_; }
+        KeepStoredBlocks(const KeepStoredBlocks&) = delete;
+        KeepStoredBlocks& operator=(const KeepStoredBlocks&) = delete;
+
+      private:
+        TypeMemory& memory_;
+        bool before_;
+    };
+    bool keepingStoredBlocks() const { return keepStored_; }
 
     // Number of types of a row, and whether a type has a stored block.
     static int typeCount(image::EffectKind kind);
@@ -50,6 +65,7 @@ class TypeMemory {
 
     image::SynthImage& image_;
     std::array<RowTypes, 3> rows_{};
+    bool keepStored_ = false;
 };
 
 } // namespace effects

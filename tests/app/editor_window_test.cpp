@@ -107,6 +107,45 @@ TEST_F(EditorWindowTest, LeavingFineModeGoesOnFromTheReachedValueWhereverTheMous
     EXPECT_FALSE(editor().pointer().confined());
 }
 
+// The output vanishes in the middle of a drag (a stopped JACK server): the box that says
+// so ends the drag as a release would, and after the port is chosen again a press on
+// another knob moves that knob, not the old one.
+TEST_F(EditorWindowTest, DeviceLostMidDragEndsTheDragAndTheNextPressStartsAnother) {
+    auto& image = f.session.image();
+    image.part(0, 19) = 40;
+    image.part(1, 19) = 70;
+    const QPoint start = editor().windowPointOf(31, 86);
+    press(start);
+    QPoint p = start;
+    p.ry() -= 1;
+    move(p);
+    const int output = f.backend.openedOutputId();
+    f.backend.disconnectOutput("server stopped");
+    p.ry() -= 1;
+    move(p);                           // this step meets the lost output
+    QCoreApplication::processEvents(); // the box is shown after the step
+    ASSERT_EQ(f.prompts.errors.size(), 1u);
+    EXPECT_NE(f.prompts.errors[0].find("stopped taking messages"), std::string::npos);
+    EXPECT_FALSE(editor().editor().dragging());
+    EXPECT_FALSE(editor().pointer().confined());
+    EXPECT_NE(editor().cursor().shape(), Qt::BlankCursor);
+    EXPECT_EQ(image.part(0, 19), 42);
+
+    // The user chooses the port again; the left release went to the box.
+    f.session.port().OpenMidiOut(output);
+    f.backend.clearSent();
+    move(p);
+    const QPoint second = editor().windowPointOf(60, 86); // part 2's reverb send
+    press(second);
+    move(second - QPoint(0, 1));
+    release(second - QPoint(0, 1));
+    EXPECT_EQ(f.backend.sent(),
+              (std::vector<Message>{bytes({0xB0, 0x7B, 0x00}),
+                                    bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x13, 71, 0xF7})}));
+    EXPECT_EQ(image.part(0, 19), 42);
+    EXPECT_EQ(image.part(1, 19), 71);
+}
+
 TEST_F(EditorWindowTest, ArrowKeysReachTheSurfaceRightAfterStartUp) {
     // Keys go to the focused widget of the window; the scroll area around the surface
     // would take the arrows for itself.
@@ -170,8 +209,9 @@ TEST_F(EditorWindowTest, PressOutsideTheSurfaceIsIgnored) {
 
 TEST_F(EditorWindowTest, PopupListShowsAtTheZoomedPositionAndHidesWhenMenusOpen) {
     window->setZoom(150);
-    editor().showPopupList(4, 594, 100, 104, 410, {"Off", "Modulation", "Breath"}, 1);
-    QListWidget* list = editor().popupList(4);
+    editor().showPopupList(editor::PopupList::ControllerNumbers, 594, 100, 104, 410,
+                           {"Off", "Modulation", "Breath"}, 1);
+    QListWidget* list = editor().popupList(editor::PopupList::ControllerNumbers);
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->geometry(), QRect(891, 150, 156, 615));
@@ -186,11 +226,11 @@ TEST_F(EditorWindowTest, MenuClosingTheControllerListRedrawsItsButtonReleased) {
     const QPoint at = editor().windowPointOf(605, 485);
     press(at);
     release(at);
-    ASSERT_NE(editor().popupList(4), nullptr);
-    ASSERT_TRUE(editor().popupList(4)->isVisible());
+    ASSERT_NE(editor().popupList(editor::PopupList::ControllerNumbers), nullptr);
+    ASSERT_TRUE(editor().popupList(editor::PopupList::ControllerNumbers)->isVisible());
     ASSERT_NE(editor().surface().copy(button), released);
     emit window->menu().file->aboutToShow();
-    EXPECT_FALSE(editor().popupList(4)->isVisible());
+    EXPECT_FALSE(editor().popupList(editor::PopupList::ControllerNumbers)->isVisible());
     EXPECT_EQ(editor().surface().copy(button), released);
 }
 

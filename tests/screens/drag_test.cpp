@@ -3,7 +3,11 @@
 
 #include "screen_test_support.h"
 
+#include "draw/canvas.h"
+#include "draw/part_graphs.h"
 #include "editor/part_controls.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +56,31 @@ TEST_F(Drag, PressOnAnotherPartSendsAllNotesOffOnTheOldChannelFirst) {
     EXPECT_EQ(image->currentPart, 15);
     moveBy(0, -1);
     EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}, partParam(15, kReverbAddress, 11)}));
+}
+
+// A message box about to show ends the drag as the left release would, and sends nothing.
+TEST_F(Drag, AnEndedDragLeavesNothingBehindAndTheNextPressStartsAfresh) {
+    value(0, 19) = 40;
+    press(31, 86);
+    moveBy(0, -4);
+    backend.clearSent();
+    editor->endDrag();
+    EXPECT_FALSE(editor->dragging());
+    EXPECT_FALSE(host.confined);
+    EXPECT_EQ(host.positions.back(), (std::pair<int, int>{31, 86}));
+    EXPECT_EQ(host.shapes.back(), PointerShape::Default);
+    EXPECT_TRUE(sent().empty());
+    // The knob in its normal colours and no status field: the same as painted afresh.
+    const QImage after = editor->image().copy();
+    editor->redrawAll();
+    EXPECT_EQ(after, editor->image());
+
+    // The release that the box swallowed never comes; the next press is a new drag.
+    value(1, 19) = 70;
+    press(60, 86); // part 2's reverb send
+    moveBy(0, -1);
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}, partParam(1, kReverbAddress, 71)}));
+    EXPECT_EQ(value(0, 19), 44);
 }
 
 TEST_F(Drag, RectangleEdgesAreInside) {
@@ -162,6 +191,21 @@ TEST_F(Drag, FilterPadAndVibratoGraphReachBothEndsOnBothAxes) {
     EXPECT_EQ(value(0, 22), 127);
     release();
     EXPECT_EQ(host.positions.back(), (std::pair<int, int>{677, 321}));
+}
+
+TEST_F(Drag, FilterPadPutsThePointerBesideThePointItLeft) {
+    value(0, 24) = 100; // cutoff
+    value(0, 25) = 40;  // resonance
+    press(700, 250);
+    moveBy(-30, 20);
+    release();
+    // Where the filter point is drawn for the values reached, on a scratch surface.
+    image::PartRecord record{};
+    std::copy_n(image->parts.begin(), record.size(), record.begin());
+    QImage scratch(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32);
+    draw::Canvas canvas(scratch);
+    const QPoint point = draw::PartGraphs().drawFilter(record, 0, canvas);
+    EXPECT_EQ(host.positions.back(), (std::pair<int, int>{point.x() + 4, point.y() + 2}));
 }
 
 TEST_F(Drag, AmplitudeHandleFollowsXAlongALine) {
@@ -299,6 +343,22 @@ TEST_F(Drag, VelocityLimitsNeverGoBelowOne) {
     EXPECT_EQ(value(0, 103), 1);
 }
 
+// Re-anchored after fine mode, the square must still end at the minimum: one pixel further
+// down used to give 0 for a range of 1..127.
+TEST_F(Drag, LeavingFineModeKeepsARangeThatStartsAboveZero) {
+    value(0, 102) = 5; // velocity limit low, 1..127
+    press(665, 450);
+    press(host.pointerX, host.pointerY, MouseButton::Right);
+    moveBy(0, -10);
+    release(MouseButton::Right);
+    backend.clearSent();
+    for (int i = 0; i < 20; ++i) moveBy(0, 1);
+    EXPECT_EQ(value(0, 102), 1);
+    std::vector<Msg> expected;
+    for (int v = 5; v >= 1; --v) expected.push_back(partParam(0, 0x6D, v));
+    EXPECT_EQ(sent(), expected);
+}
+
 TEST_F(Drag, NoteLimitsPushEachOtherWithoutSendingThePushedOne) {
     value(0, 15) = 50;
     value(0, 16) = 60;
@@ -306,14 +366,18 @@ TEST_F(Drag, NoteLimitsPushEachOtherWithoutSendingThePushedOne) {
     for (int i = 0; i < 15; ++i) moveBy(0, -1);
     EXPECT_EQ(value(0, 15), 65);
     EXPECT_EQ(value(0, 16), 65);
-    for (const Msg& m : sent()) EXPECT_EQ(m[6], 0x0F);
+    std::vector<Msg> expected;
+    for (int v = 51; v <= 65; ++v) expected.push_back(partParam(0, 0x0F, v));
+    EXPECT_EQ(sent(), expected);
     release();
     backend.clearSent();
     press(755, 450); // high limit
     for (int i = 0; i < 20; ++i) moveBy(0, 1);
     EXPECT_EQ(value(0, 16), 45);
     EXPECT_EQ(value(0, 15), 45);
-    for (const Msg& m : sent()) EXPECT_EQ(m[6], 0x10);
+    expected.clear();
+    for (int v = 64; v >= 45; --v) expected.push_back(partParam(0, 0x10, v));
+    EXPECT_EQ(sent(), expected);
 }
 
 } // namespace

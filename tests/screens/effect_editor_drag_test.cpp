@@ -1,7 +1,12 @@
 // Knob drags of the effect rows and the system knobs, and the tool strip's hot areas.
 
+#include "editor/part_controls.h"
 #include "effect_editor_fixture.h"
+#include "effects/effect_geometry.h"
 #include "effects/system_knobs.h"
+
+#include <optional>
+#include <string>
 
 namespace effects::testing {
 namespace {
@@ -56,6 +61,37 @@ TEST_F(EffectDrag, LongDelayStopsAtItsEnds) {
     moveTo(0, 2000);
     EXPECT_EQ(image->variation.current[2] * 128 + image->variation.current[3], 1);
     release();
+}
+
+TEST_F(EffectDrag, AMessageBoxEndsAKnobDragWithoutSending) {
+    press(715, 26); // master volume
+    press(host.pointerX, host.pointerY, editor::MouseButton::Right);
+    moveBy(0, 10);
+    backend.clearSent();
+    editor->endDrag();
+    EXPECT_FALSE(editor->dragging());
+    EXPECT_FALSE(effects->knobDrag().fine());
+    EXPECT_FALSE(host.confined);
+    EXPECT_EQ(host.positions.back(), (std::pair<int, int>{715, 26}));
+    EXPECT_EQ(host.shapes.back(), editor::PointerShape::Default);
+    moveBy(0, 30);
+    release();
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(image->system.masterVolume, 126);
+}
+
+TEST_F(EffectDrag, TheSurfaceNamesItsHitAreasWithTheEffectRowsAfterTheParts) {
+    const auto areas = editor->hitAreas();
+    const auto find = [&](const std::string& name) {
+        for (const auto& area : areas)
+            if (area.name == name) return std::optional<HitRect>(area.rect);
+        return std::optional<HitRect>();
+    };
+    const std::string reverb = editor::kStripControls[editor::strip::kReverb].name;
+    EXPECT_EQ(find("Part 16 " + reverb), (HitRect{545, 75, 568, 98}));
+    EXPECT_EQ(find("Reverb knob 1"), knobRect(EffectKind::Reverb, 1));
+    EXPECT_FALSE(find("Chorus knob 5").has_value()) << "Chorus 1 shows no fifth knob";
+    EXPECT_EQ(areas.front().name, "Part 1 " + std::string(editor::kStripControls[1].name));
 }
 
 TEST_F(EffectDrag, HiddenSlotsAndMovesWithoutADragDoNothing) {

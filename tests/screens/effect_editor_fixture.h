@@ -4,7 +4,6 @@
 #include "effects/effect_editor.h"
 #include "screen_test_support.h"
 
-
 namespace effects::testing {
 
 using editor::testing::Msg;
@@ -81,7 +80,9 @@ struct EffectEditorFixture : editor::testing::EditorFixture {
         press(x, y);
         release();
     }
-    void chooseType(int list, int item) { editor->popupListClicked(list, item, false); }
+    void chooseType(editor::PopupList list, int item) {
+        editor->popupListClicked(list, item, false);
+    }
     // Press on a knob slot of a row (its top-left pixel).
     void pressSlot(image::EffectKind kind, int slot) {
         const HitRect r = knobRect(kind, slot);

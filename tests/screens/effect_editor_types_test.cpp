@@ -69,7 +69,7 @@ TEST_F(EffectTypes, TypeListOpensAtTheCurrentTypeAndOutOfRangeItemsAreIgnored) {
     ASSERT_EQ(host.popupItems.size(), 13u);
     EXPECT_EQ(host.popupItems[12], "Symphonic");
     press(300, 300); // any press on the surface closes it
-    EXPECT_EQ(host.popupShown, -1);
+    EXPECT_FALSE(host.popupShown.has_value());
     release();
     backend.clearSent();
     chooseType(kChorusList, 13);
@@ -83,10 +83,12 @@ TEST_F(EffectTypes, TypeListOpensAtTheCurrentTypeAndOutOfRangeItemsAreIgnored) {
 TEST_F(EffectTypes, SuppressedTypeSaveKeepsTheTypeMemory) {
     const auto stored = image->reverb.rows[0];
     image->reverb.current[2] = 60;
-    effects->typeMemory().SuppressTypeSave = true;
-    effects->ShowReverb(kRoom1);
-    EXPECT_EQ(image->reverb.rows[0], stored);
-    effects->typeMemory().SuppressTypeSave = false;
+    {
+        const TypeMemory::KeepStoredBlocks loading(effects->typeMemory());
+        effects->ShowReverb(kRoom1);
+        EXPECT_EQ(image->reverb.rows[0], stored);
+    }
+    EXPECT_FALSE(effects->typeMemory().keepingStoredBlocks());
 }
 
 TEST_F(EffectTypes, ALoadedBlockIsShownAndKeptAsItsTypesMemory) {

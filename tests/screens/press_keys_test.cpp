@@ -39,31 +39,31 @@ TEST_F(Press, RadioButtonsStoreTheirValue) {
 TEST_F(Press, ControllerListChoosesTheAssignableControllerNumber) {
     value(0, 82) = 16;
     press(610, 485); // "AC1 ="
-    EXPECT_EQ(host.popupShown, kControllerList);
+    EXPECT_EQ(host.popupShown, PopupList::ControllerNumbers);
     EXPECT_EQ(host.popupX, 594);
     EXPECT_EQ(host.popupSelected, 16);
     ASSERT_EQ(host.popupItems.size(), 96u);
     EXPECT_EQ(host.popupItems[85], "     CRTL.NR 85");
-    editor->popupListClicked(kControllerList, 7, false);
-    EXPECT_EQ(host.popupShown, kControllerList); // a single click keeps the list open
-    editor->popupListRightPressed(kControllerList, 11);
-    EXPECT_EQ(host.popupShown, -1);
+    editor->popupListClicked(PopupList::ControllerNumbers, 7, false);
+    EXPECT_EQ(host.popupShown, PopupList::ControllerNumbers); // a single click keeps the list open
+    editor->popupListRightPressed(PopupList::ControllerNumbers, 11);
+    EXPECT_FALSE(host.popupShown.has_value());
     EXPECT_EQ(sent(), (std::vector<Msg>{partParam(0, 0x59, 7), partParam(0, 0x59, 11)}));
 
     press(700, 485); // "AC2 ="
     EXPECT_EQ(host.popupX, 684);
-    editor->popupListClicked(kControllerList, 1, true);
+    editor->popupListClicked(PopupList::ControllerNumbers, 1, true);
     EXPECT_EQ(value(0, 89), 1);
     // A click in a closed list does nothing.
     backend.clearSent();
-    editor->popupListClicked(kControllerList, 3, false);
+    editor->popupListClicked(PopupList::ControllerNumbers, 3, false);
     EXPECT_TRUE(sent().empty());
 }
 
 TEST_F(Press, PressOnTheSurfaceHidesTheControllerList) {
     press(610, 485);
     press(300, 450);
-    EXPECT_EQ(host.popupShown, -1);
+    EXPECT_FALSE(host.popupShown.has_value());
 }
 
 struct RecordingEffects : EffectHook {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,16 +67,16 @@ class ScriptedHost final : public SurfaceHost {
     }
     void setPointerShape(PointerShape s) override { shapes.push_back(s); }
     void repaint(const HitRect& area) override { repaints.push_back(area); }
-    void showPopupList(int list, int x, int y, int, int, const std::vector<std::string>& items,
-                       int selected) override {
+    void showPopupList(PopupList list, int x, int y, int, int,
+                       const std::vector<std::string>& items, int selected) override {
         popupShown = list;
         popupX = x;
         popupY = y;
         popupItems = items;
         popupSelected = selected;
     }
-    void hidePopupList(int list) override {
-        if (popupShown == list) popupShown = -1;
+    void hidePopupList(PopupList list) override {
+        if (popupShown == list) popupShown.reset();
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
 
@@ -95,7 +96,7 @@ class ScriptedHost final : public SurfaceHost {
     std::vector<std::pair<int, int>> positions;
     std::vector<PointerShape> shapes;
     std::vector<HitRect> repaints;
-    int popupShown = -1;
+    std::optional<PopupList> popupShown;
     int popupX = 0;
     int popupY = 0;
     std::vector<std::string> popupItems;
