@@ -34,7 +34,7 @@ std::error_code lastError() {
     throw EFileError(saveErrorText(what, path, describeFileError(error, FileAccess::Write)), error);
 }
 
-// Replacing a folder, a device or a symbolic link with a regular file would destroy
+// Replacing a folder, a device or a dangling link with a regular file would destroy
 // something that is not ours to replace.
 [[noreturn]] void refuseToReplace(std::string_view what, const fs::path& path, bool folder) {
     const auto error =
@@ -43,6 +43,16 @@ std::error_code lastError() {
                                    folder ? "it is a folder, not a file"
                                           : "it is not a regular file and is left as it is"),
                      error);
+}
+
+// A symbolic link to a file (a configuration kept with the user's other settings, say)
+// stays a link: the save replaces the file it names. A link to anything else, or to
+// nothing, is refused like the thing itself.
+fs::path linkTarget(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+    const fs::path target = fs::canonical(path, error);
+    return error ? path : target;
 }
 
 // ".NAME.<random>.tmp" in the target's folder: the same file system, so the rename is one
@@ -195,12 +205,12 @@ std::vector<std::uint8_t> readWholeFile(const fs::path& path, std::size_t limit)
 
 void writeFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes,
                          std::string_view what, const SaveFaults& faults) {
-    save(path, bytes, what, faults);
+    save(linkTarget(path), bytes, what, faults);
 }
 
 void writeFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes,
                          std::string_view what) {
-    save(path, bytes, what, SaveFaults{});
+    writeFileAtomically(path, bytes, what, SaveFaults{});
 }
 
 void writeFileAtomically(const fs::path& path, const std::string& text, std::string_view what) {

@@ -176,12 +176,17 @@ TEST(AtomicFile, RefusesToReplaceAnythingButARegularFile) {
     writeText(target, versionA);
     const auto link = folder / "link.mid";
     std::filesystem::create_symlink(target, link);
+    const auto dangling = folder / "dangling.mid";
+    std::filesystem::create_symlink(folder / "nothing.mid", dangling);
     const auto subfolder = folder / "folder.mid";
     std::filesystem::create_directory(subfolder);
 
-    EXPECT_THROW(writeFileAtomically(link, versionB), EFileError);
+    // A link to a file stays a link; the file it names gets the new version.
+    writeFileAtomically(link, versionB);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(readText(target), versionA);
+    EXPECT_EQ(readText(target), versionB);
+    EXPECT_THROW(writeFileAtomically(dangling, versionA), EFileError);
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
     try {
         writeFileAtomically(subfolder, versionB);
         ADD_FAILURE() << "a folder was replaced";
@@ -189,7 +194,7 @@ TEST(AtomicFile, RefusesToReplaceAnythingButARegularFile) {
         EXPECT_EQ(std::string(e.what()),
                   "Could not save " + subfolder.string() + ": it is a folder, not a file.");
     }
-    EXPECT_EQ(folder.entryCount(), 3u);
+    EXPECT_EQ(folder.entryCount(), 4u);
 }
 
 // ---- reading -----------------------------------------------------------------------------

@@ -171,10 +171,17 @@ TEST_F(FileCommands, RewriteReplacesOnlyARegularFile) {
     EXPECT_EQ(r.err, "Could not save " + device.string() +
                          ": it is not a regular file and is left as it is.\n");
     EXPECT_TRUE(fs::is_fifo(device));
+    // Through a link: to the device, refused; to a file, that file is written.
+    const auto deviceLink = dir_ / "device.XGS";
+    fs::create_symlink(device, deviceLink);
+    EXPECT_EQ(run("rewrite", {in, deviceLink.string()}).status, 1);
+    EXPECT_TRUE(fs::is_symlink(deviceLink));
+    const auto out = writeFile("out.XGS", {});
     const auto link = dir_ / "link.XGS";
-    fs::create_symlink(in, link);
-    EXPECT_EQ(run("rewrite", {in, link.string()}).status, 1);
+    fs::create_symlink(out, link);
+    EXPECT_EQ(run("rewrite", {in, link.string()}).status, 0);
     EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_GT(fs::file_size(out), 0u);
 }
 
 TEST_F(FileCommands, OutputThatCannotBeWrittenIsAFailure) {
