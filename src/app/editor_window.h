@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
 class QListWidget;
 
 namespace app {
@@ -84,6 +85,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void putRealPointerAt(int x, int y);
     void applyCursor();
     QListWidget* makePopupList(int list);
+    bool popupListKey(QObject* watched, QKeyEvent* key);
 
     Session& session_;
     Prompts& prompts_;
