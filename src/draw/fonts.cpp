@@ -36,10 +36,10 @@ const Families& registeredFamilies() {
     static const Families families = [] {
         initialiseAssetResources();
         Families registered;
-        // Drawn without smoothing, few faces keep every letter apart at 7 and 8 pixels;
-        // these two do, each at its own size (see assets/fonts/README).
+        // Drawn without smoothing, each caption size needs a face whose hinting keeps its
+        // letters apart at that size (see assets/fonts/README).
         registered.small = registerFont(registered, ":/fonts/Go-Regular.ttf", "Go");
-        registered.smallest = registerFont(registered, ":/fonts/Roboto-Regular.ttf", "Roboto");
+        registered.smallest = registerFont(registered, ":/fonts/DejaVuSans.ttf", "DejaVu Sans");
         registered.sans =
             registerFont(registered, ":/fonts/LiberationSans-Regular.ttf", "Liberation Sans");
         registerFont(registered, ":/fonts/LiberationSans-Bold.ttf", "Liberation Sans");
