@@ -36,8 +36,8 @@ const Families& registeredFamilies() {
     static const Families families = [] {
         initialiseAssetResources();
         Families registered;
-        // Drawn without smoothing, each caption size needs a face whose hinting keeps its
-        // letters apart at that size (see assets/fonts/README).
+        // Drawn without smoothing, each caption size needs a face whose hinting draws the
+        // look-alike letters distinctly at that size (see assets/fonts/README).
         registered.small = registerFont(registered, ":/fonts/Go-Regular.ttf", "Go");
         registered.smallest = registerFont(registered, ":/fonts/DejaVuSans.ttf", "DejaVu Sans");
         registered.sans =
