@@ -1,5 +1,6 @@
 #include "app/editor_window.h"
 
+#include "app/popup_list.h"
 #include "app/session.h"
 #include "app/zoom.h"
 #include "draw/artwork.h"
@@ -258,6 +259,8 @@ QListWidget* TFXg::makePopupList(editor::PopupList list) {
     auto* widget = new QListWidget(this);
     widget->setObjectName(QStringLiteral("PopupList%1").arg(static_cast<int>(list)));
     widget->hide();
+    preparePopupList(*widget);
+    widget->installEventFilter(this);
     widget->viewport()->installEventFilter(this);
     connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
         reportErrors(prompts_, this,
@@ -282,30 +285,49 @@ void TFXg::showPopupList(editor::PopupList list, int x, int y, int width, int he
     QListWidget* widget = popupList(list);
     if (!widget) widget = makePopupList(list);
     const QSignalBlocker blocker(widget);
-    widget->clear();
-    for (const auto& item : items) widget->addItem(QString::fromStdString(item));
-    if (selected >= 0 && selected < widget->count()) {
-        widget->setCurrentRow(selected);
-        widget->scrollToItem(widget->item(selected), QAbstractItemView::PositionAtCenter);
-    }
-    widget->setGeometry(windowFromSurface(x, zoom_), windowFromSurface(y, zoom_),
-                        windowLength(width, zoom_), windowLength(height, zoom_));
+    widget->setGeometry(
+        fillPopupList(*widget, items, selected, QRect(x, y, width, height), zoom_, this->width()));
     widget->show();
     widget->raise();
+    // The keys go to the list while it is open.
+    widget->setFocus(Qt::PopupFocusReason);
 }
 
 void TFXg::hidePopupList(editor::PopupList list) {
-    if (QListWidget* widget = popupList(list)) widget->hide();
+    QListWidget* widget = popupList(list);
+    if (!widget) return;
+    // The arrow keys belong to the surface again.
+    if (widget->hasFocus() || focusWidget() == widget) setFocus(Qt::OtherFocusReason);
+    widget->hide();
 }
 
 void TFXg::hidePopupLists() {
     // The surfaces first, so that the buttons that opened a list are drawn released again.
     if (panels_) panels_->hidePopupLists();
-    for (auto& [list, widget] : popupLists_) widget->hide();
+    for (auto& [list, widget] : popupLists_) hidePopupList(list);
+}
+
+// Enter on a list chooses its current item as a click does; Escape closes it unchanged.
+bool TFXg::popupListKey(QObject* watched, QKeyEvent* key) {
+    for (auto& [list, widget] : popupLists_) {
+        if (widget != watched) continue;
+        const PopupKey action = popupKeyOf(key->key());
+        if (action == PopupKey::Other) return false;
+        const editor::PopupList id = list;
+        const int row = widget->currentRow();
+        if (action == PopupKey::Close)
+            hidePopupLists();
+        else if (row >= 0)
+            reportErrors(prompts_, this, [&] { listOwner(id).popupListClicked(id, row, false); });
+        return true;
+    }
+    return false;
 }
 
 // The right button on a list acts on the item under it, before the list reacts itself.
 bool TFXg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && popupListKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {

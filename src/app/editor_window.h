@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
 class QListWidget;
 
 namespace app {
@@ -91,6 +92,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void applyCursor();
     QListWidget* makePopupList(editor::PopupList list);
     editor::Screen& listOwner(editor::PopupList list);
+    bool popupListKey(QObject* watched, QKeyEvent* key);
 
     Session& session_;
     Prompts& prompts_;

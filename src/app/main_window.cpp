@@ -28,6 +28,7 @@ namespace {
 constexpr int kChannelCount = 16;
 constexpr std::uint8_t kControlChange = 0xB0;
 constexpr std::uint8_t kResetAllControllers = 121;
+const QString kProgramName = QStringLiteral("XG-Orvo");
 } // namespace
 
 TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(prompts) {
@@ -35,7 +36,7 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     prompts_.setBeforeModal([this] {
         if (editor_) editor_->endDrags();
     });
-    setWindowTitle(QStringLiteral("XG-Orvo"));
+    setWindowTitle(kProgramName);
     menu_ = buildMainMenu(*this);
     connectMenu();
 
@@ -105,6 +106,11 @@ void TMF::createEditorWindow() {
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(scrollArea_);
     editor_->setFocus();
+    // The editor's caption names the set being edited; the frame's title shows it.
+    connect(editor_, &QWidget::windowTitleChanged, this, [this](const QString& set) {
+        setWindowTitle(set.isEmpty() ? kProgramName
+                                     : kProgramName + QStringLiteral(" \u2014 ") + set);
+    });
     for (QAction* action : menu_.zoom->actions())
         action->setChecked(action->data().toInt() == editor_->zoomPercent());
     editor_->FormShow();

@@ -15,11 +15,15 @@ namespace {
 constexpr QRgb kColourBits = 0x00FFFFFF;
 constexpr QRgb kOpaque = 0xFF000000;
 
-// Angle of a radial point seen from the centre of a bounding box, in degrees
-// counter-clockwise from the positive x axis (screen y runs downward).
-double radialAngle(double centreX, double centreY, int x, int y) {
+// Where the ray from the centre of a bounding box through a radial point crosses the
+// ellipse, as Qt's angle for that box: Qt measures arc angles on the circle that is then
+// stretched to the ellipse, so the ray's own direction would only be right for circles.
+// Degrees counter-clockwise from the positive x axis (screen y runs downward).
+double ellipseAngle(double centreX, double centreY, double radiusX, double radiusY, int x, int y) {
     if (x == centreX && y == centreY) return 0.0;
-    return std::atan2(centreY - y, x - centreX) * 180.0 / std::numbers::pi;
+    const double dx = (x - centreX) / std::max(radiusX, 0.5);
+    const double dy = (centreY - y) / std::max(radiusY, 0.5);
+    return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
 }
 
 // Start and span in Qt's sixteenths of a degree, counter-clockwise; equal radial
@@ -28,8 +32,10 @@ std::pair<int, int> arcAngles(int left, int top, int right, int bottom, int x1, 
                               int y2) {
     const double centreX = (left + right) / 2.0;
     const double centreY = (top + bottom) / 2.0;
-    const double start = radialAngle(centreX, centreY, x1, y1);
-    double span = radialAngle(centreX, centreY, x2, y2) - start;
+    const double radiusX = std::abs(right - left) / 2.0;
+    const double radiusY = std::abs(bottom - top) / 2.0;
+    const double start = ellipseAngle(centreX, centreY, radiusX, radiusY, x1, y1);
+    double span = ellipseAngle(centreX, centreY, radiusX, radiusY, x2, y2) - start;
     while (span <= 0.0) span += 360.0;
     while (span > 360.0) span -= 360.0;
     return {static_cast<int>(std::lround(start * 16.0)),

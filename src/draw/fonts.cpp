@@ -15,7 +15,8 @@ namespace draw {
 namespace {
 
 struct Families {
-    QString small;
+    QString small;    // captions at 8 pixels and more
+    QString smallest; // captions at 7 pixels and less
     QString sans;
     bool allRegistered = true;
 };
@@ -35,9 +36,10 @@ const Families& registeredFamilies() {
     static const Families families = [] {
         initialiseAssetResources();
         Families registered;
-        registerFont(registered, ":/fonts/DejaVuSans.ttf", "DejaVu Sans");
-        registered.small =
-            registerFont(registered, ":/fonts/DejaVuSansCondensed.ttf", "DejaVu Sans");
+        // Drawn without smoothing, each caption size needs a face whose hinting draws the
+        // look-alike letters distinctly at that size (see assets/fonts/README).
+        registered.small = registerFont(registered, ":/fonts/Go-Regular.ttf", "Go");
+        registered.smallest = registerFont(registered, ":/fonts/DejaVuSans.ttf", "DejaVu Sans");
         registered.sans =
             registerFont(registered, ":/fonts/LiberationSans-Regular.ttf", "Liberation Sans");
         registerFont(registered, ":/fonts/LiberationSans-Bold.ttf", "Liberation Sans");
@@ -46,13 +48,13 @@ const Families& registeredFamilies() {
     return families;
 }
 
+constexpr int kLargestOfTheSmallest = 7;
+
 QFont makeFont(FontFace face, int pixelHeight, int weight) {
     const Families& families = registeredFamilies();
-    QFont font(face == FontFace::Small ? families.small : families.sans);
-    // The condensed cut keeps captions narrow; at 7 pixels its hinting drops the minus
-    // sign, so the smallest size uses the normal width.
-    if (face == FontFace::Small && pixelHeight >= 8) font.setStyleName(QStringLiteral("Condensed"));
-    if (face == FontFace::Small && pixelHeight < 8) font.setStyleName(QStringLiteral("Book"));
+    QFont font(face == FontFace::Sans                 ? families.sans
+               : pixelHeight <= kLargestOfTheSmallest ? families.smallest
+                                                      : families.small);
     font.setPixelSize(std::max(pixelHeight, 1));
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
@@ -90,8 +92,9 @@ bool toolkitFontsRegistered() {
     return registeredFamilies().allRegistered;
 }
 
-QString smallFontFamily() {
-    return registeredFamilies().small;
+QString smallFontFamily(int height) {
+    return std::abs(height) <= kLargestOfTheSmallest ? registeredFamilies().smallest
+                                                     : registeredFamilies().small;
 }
 QString sansFontFamily() {
     return registeredFamilies().sans;

@@ -23,8 +23,9 @@ QFont toolkitFont(FontFace face, int height, int weight = 400);
 // Whether every compiled-in font file could be registered.
 bool toolkitFontsRegistered();
 
-// The family names the compiled-in fonts registered under.
-QString smallFontFamily();
+// The family names the compiled-in fonts registered under; the caption face has one family
+// for 7 pixels and less and one for larger heights.
+QString smallFontFamily(int height);
 QString sansFontFamily();
 
 } // namespace draw

@@ -65,6 +65,9 @@ inline constexpr HitRect kDrumEditor{623, 29, 654, 62};
 inline constexpr HitRect kKeyboardRange{656, 29, 687, 62};
 // The strip's own area: right of the part strips, above the part page.
 inline constexpr HitRect kArea{588, 0, 791, 53};
+// The part page below the strip. The knobs' hot areas reach into its header; there the
+// page's header is what the user sees, so the strip does not answer there.
+inline constexpr HitRect kPartPage{594, 54, 777, 553};
 } // namespace tool
 
 } // namespace effects

@@ -64,7 +64,8 @@ HitRect EffectRowsPainter::paintBackground() {
 HitRect EffectRowsPainter::paintKnob(EffectKind kind, int slot, bool visible, int value,
                                      int minimum, int maximum, bool active) {
     const HitRect r = knobRect(kind, slot);
-    const HitRect area{r.left - 4, r.top, r.left + 23, r.top + kKnobSize - 1};
+    // The knob's disc and shadow fill the hit rectangle's 23 rows; all of them go.
+    const HitRect area{r.left - 4, r.top, r.left + 23, r.top + kKnobSize};
     if (background_.isNull()) return area;
     restore(area.left, area.top, area.right, area.bottom);
     if (visible)

@@ -15,7 +15,7 @@ enum class SystemKnob { MasterTune, MasterVolume, Transpose };
 
 struct SystemKnobInfo {
     std::string_view title;
-    std::string_view caption; // under the knob
+    std::string_view caption; // above the knob
     int minimum;
     int maximum;
     draw::HitRect rect;

@@ -30,24 +30,31 @@ constexpr std::array<AreaEntry, 9> kAreas{{
     {ToolArea::KeyboardRange, tool::kKeyboardRange},
 }};
 
-// The knobs sit a little higher than their hot areas so that they stay clear of the page.
-constexpr int kKnobTop = 23;
 constexpr int kButtonTop = 34;
-constexpr int kCaptionY = 44;
+// The knobs' captions sit between the name box and the knobs.
+constexpr int kCaptionY = 25;
+// The knob sprite's visible disc and shadow: 22 x 22 pixels from (x, y + 2) for a knob
+// drawn at (x, y).
+constexpr int kKnobDisc = 22;
+constexpr int kKnobDiscTop = 2;
+// All three knobs stand on one line: the top of the small knobs' hot areas, which puts the
+// master volume knob in the middle of its larger one.
+constexpr int kKnobTop = 34;
 
 int knobPosition(int value, int minimum, int maximum) {
     if (maximum <= minimum) return 0;
     return (std::clamp(value, minimum, maximum) - minimum) * 127 / (maximum - minimum);
 }
 
-// Where the 23 x 23 knob of a hot area is drawn: centred across the area.
+// The left edge of a knob's disc: centred across its hot area.
 int knobLeft(const HitRect& r) {
-    return r.left + (r.right - r.left - kKnobSize) / 2;
+    return r.left + (r.right - r.left + 1 - kKnobDisc) / 2;
 }
 
 } // namespace
 
 ToolArea findToolArea(int x, int y) {
+    if (tool::kPartPage.contains(x, y)) return ToolArea::None;
     for (const AreaEntry& entry : kAreas)
         if (entry.rect.contains(x, y)) return entry.area;
     return ToolArea::None;
@@ -58,6 +65,8 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
     canvas_.fillRect(a.left, a.top, a.right + 1, a.bottom + 1, draw::rgb(190, 154, 74));
     draw::DrawSunkenFrame(canvas_, a.left, a.top + 1, a.right - 1, a.bottom - 1);
     draw::FillPanel(canvas_, a.left + 2, a.top + 3, a.right - 1, a.bottom - 1);
+    // A knob is redrawn over this, so that it can cross the frame.
+    background_ = canvas_.image().copy(a.left, a.top, a.right - a.left + 1, a.bottom - a.top + 1);
     paintVoiceButton(false);
     paintThruLed(thru);
 
@@ -81,7 +90,7 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
         const SystemKnobInfo& info = systemKnobInfo(knob);
         canvas_.setTextAlign(draw::TextAlign::Centre);
         draw::SmallText(
-            canvas_, knobLeft(info.rect) + 9, kCaptionY, draw::ColBlack,
+            canvas_, knobLeft(info.rect) + kKnobDisc / 2, kCaptionY, draw::ColBlack,
             QString::fromUtf8(info.caption.data(), static_cast<int>(info.caption.size())), -7);
         paintKnob(system, knob, false);
     }
@@ -92,12 +101,16 @@ HitRect ToolStripPainter::paintKnob(const image::SystemBlock& system, SystemKnob
                                     bool active) {
     const SystemKnobInfo& info = systemKnobInfo(knob);
     const int left = knobLeft(info.rect);
-    const int top = kKnobTop;
-    // The top row stays: the name box above ends there.
-    const HitRect area{left - 4, top + 1, left + 23, top + 21};
-    canvas_.fillRect(area.left, area.top, area.right + 1, area.bottom + 1, draw::ColPanel);
-    draw::DrawKnob(canvas_, left + 1, top - 1,
+    // The disc ends where the strip does: the part page lies below.
+    const HitRect area{left, kKnobTop, left + kKnobDisc - 1,
+                       std::min(kKnobTop + kKnobDisc - 1, tool::kArea.bottom)};
+    if (!background_.isNull())
+        canvas_.blit(area.left, area.top, area.right - area.left + 1, area.bottom - area.top + 1,
+                     background_, area.left - tool::kArea.left, area.top - tool::kArea.top);
+    canvas_.setClip(area.left, area.top, area.right + 1, area.bottom + 1);
+    draw::DrawKnob(canvas_, left, kKnobTop - kKnobDiscTop,
                    knobPosition(systemKnobValue(system, knob), info.minimum, info.maximum), active);
+    canvas_.resetClip();
     return area;
 }
 

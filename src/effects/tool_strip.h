@@ -8,6 +8,8 @@
 #include "effects/system_knobs.h"
 #include "image/synth_image.h"
 
+#include <QImage>
+
 namespace effects {
 
 // Hot areas of the strip, numbered as the surface tests them (9..17).
@@ -39,6 +41,7 @@ class ToolStripPainter {
 
   private:
     draw::Canvas& canvas_;
+    QImage background_; // the strip's frame and panel, kept when the strip is painted
 };
 
 } // namespace effects

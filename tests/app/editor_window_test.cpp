@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -46,6 +48,12 @@ class EditorWindowTest : public ::testing::Test {
     void press(QPoint p) { send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton); }
     void move(QPoint p) { send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
     void release(QPoint p) { send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton); }
+    // A key as the window delivers it: to its focused widget.
+    void key(int code) {
+        QWidget* focused = window->focusWidget();
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+        QCoreApplication::sendEvent(focused ? focused : window.get(), &event);
+    }
 
     // Presses on the first part's reverb send knob and moves up `windowPixels` in steps of `step`.
     void dragReverbSendUp(int windowPixels, int step) {
@@ -232,6 +240,79 @@ TEST_F(EditorWindowTest, MenuClosingTheControllerListRedrawsItsButtonReleased) {
     emit window->menu().file->aboutToShow();
     EXPECT_FALSE(editor().popupList(editor::PopupList::ControllerNumbers)->isVisible());
     EXPECT_EQ(editor().surface().copy(button), released);
+}
+
+// Every item shows whole: the list is wide enough for its longest text and never scrolls
+// sideways.
+void expectItemsWhole(QListWidget& list) {
+    const QFontMetrics metrics(list.font());
+    int widest = 0;
+    for (int row = 0; row < list.count(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(list.item(row)->text()));
+    EXPECT_GT(widest, 0);
+    EXPECT_LT(widest, list.viewport()->width());
+    EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
+}
+
+TEST_F(EditorWindowTest, ControllerListTakesTheKeysAndEnterChoosesLikeAClick) {
+    for (int zoom : {100, 200}) {
+        SCOPED_TRACE(zoom);
+        window->setZoom(zoom);
+        const QPoint at = editor().windowPointOf(605, 485); // "AC1 ="
+        press(at);
+        release(at);
+        QListWidget* list = editor().popupList(editor::PopupList::ControllerNumbers);
+        ASSERT_NE(list, nullptr);
+        ASSERT_TRUE(list->isVisible());
+        EXPECT_EQ(window->focusWidget(), list);
+        EXPECT_EQ(list->font().family(), QStringLiteral("Liberation Sans"));
+        expectItemsWhole(*list);
+        // The list stays inside the window.
+        EXPECT_LE(list->geometry().right(), editor().width() - 1);
+
+        const int stored = f.session.image().part(0, 82);
+        f.backend.clearSent();
+        key(Qt::Key_Down);
+        EXPECT_EQ(list->currentRow(), stored + 1);
+        EXPECT_TRUE(f.backend.sent().empty()) << "moving the highlight chooses nothing";
+        key(Qt::Key_Return);
+        EXPECT_EQ(f.backend.sent(), (std::vector<Message>{bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00,
+                                                                 0x59, stored + 1, 0xF7})}));
+        EXPECT_TRUE(list->isVisible()) << "a click keeps the controller list open";
+        key(Qt::Key_Escape);
+        EXPECT_FALSE(list->isVisible());
+        EXPECT_NE(window->focusWidget(), list);
+    }
+}
+
+TEST_F(EditorWindowTest, EscapeClosesATypeListWithoutAChange) {
+    const QPoint button = editor().windowPointOf(560, 415); // the reverb list button
+    press(button);
+    release(button);
+    QListWidget* list = editor().popupList(editor::PopupList::ReverbTypes);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(window->focusWidget(), list);
+    expectItemsWhole(*list);
+    const int type = f.session.image().reverb.typeIndex;
+    f.backend.clearSent();
+    key(Qt::Key_Down);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(f.session.image().reverb.typeIndex, type);
+    EXPECT_TRUE(f.backend.sent().empty());
+    // The arrow keys reach the surface again.
+    key(Qt::Key_Right);
+    EXPECT_EQ(editor().editor().currentPart(), 1);
+
+    press(button);
+    release(button);
+    key(Qt::Key_Down);
+    key(Qt::Key_Enter);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(f.session.image().reverb.typeIndex, type + 1);
+    EXPECT_FALSE(f.backend.sent().empty());
 }
 
 } // namespace

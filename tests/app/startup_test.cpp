@@ -78,9 +78,12 @@ TEST(Startup, ImageIsReadyAndTheEditorPaintedBeforeTheWindowShows) {
     auto window = startUp(f.session, f.prompts, {});
     EXPECT_EQ(f.session.image().part(0, 19), 40) << "reverb send of the initialised image";
     EXPECT_TRUE(f.session.hasFileContainer());
-    EXPECT_EQ(window->windowTitle(), "XG-Orvo");
     auto& editor = window->editorWindow();
     EXPECT_EQ(editor.windowTitle(), "Default") << "the name of the set being edited";
+    // The editor lives inside the frame, so the frame's title is where the name shows.
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("XG-Orvo \u2014 Default"));
+    editor.setWindowTitle(QStringLiteral("SONG.XGS"));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("XG-Orvo \u2014 SONG.XGS"));
     EXPECT_EQ(editor.size(), QSize(872, 710));
     EXPECT_EQ(editor.surface().size(), QSize(792, 554));
     // The window colour around the surface.

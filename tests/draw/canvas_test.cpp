@@ -137,6 +137,47 @@ TEST(CanvasShapes, ArcRunsCounterClockwiseFromFirstToSecondPoint) {
     EXPECT_EQ(lowerLeft, 0);
 }
 
+// A flat ellipse 61 x 21 around (30.5, 10.5). The rays at 45 and 135 degrees cross its top
+// near x 20 and x 41; measuring those angles on the stretched circle instead would reach
+// out to x 9 and x 52.
+TEST(CanvasShapes, FlatArcEndsWhereTheRaysCrossTheEllipse) {
+    QImage image = testing::blankImage(70, 30);
+    Canvas canvas(image);
+    canvas.setPen(kInk);
+    canvas.arc(0, 0, 61, 21, 40, 0, 20, 0);
+    EXPECT_EQ(canvas.pixel(30, 0), kInk);
+    auto inkInColumns = [&](int first, int last) {
+        int count = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = first; x <= last; ++x) count += canvas.pixel(x, y) == kInk;
+        return count;
+    };
+    EXPECT_GT(inkInColumns(22, 38), 10);
+    EXPECT_EQ(inkInColumns(45, 69), 0);
+    EXPECT_EQ(inkInColumns(0, 15), 0);
+    // Nothing below the centre: the arc runs over the top only.
+    for (int y = 12; y < 30; ++y)
+        for (int x = 0; x < 70; ++x) ASSERT_NE(canvas.pixel(x, y), kInk) << x << "," << y;
+}
+
+TEST(CanvasShapes, FlatPieFillsOnlyTheWedgeBetweenTheRays) {
+    QImage image = testing::blankImage(70, 30);
+    Canvas canvas(image);
+    const Colour fill = rgb(0, 200, 0);
+    canvas.setPen(kInk);
+    canvas.setBrush(fill);
+    canvas.pie(0, 0, 61, 21, 40, 0, 20, 0);
+    EXPECT_EQ(canvas.pixel(30, 4), fill);
+    EXPECT_EQ(canvas.pixel(30, 0), kInk);
+    // Inside the ellipse but outside the wedge, on both sides and below.
+    EXPECT_EQ(canvas.pixel(48, 4), kBackground);
+    EXPECT_EQ(canvas.pixel(12, 4), kBackground);
+    EXPECT_EQ(canvas.pixel(30, 15), kBackground);
+    // The wedge's sides follow the rays from the centre.
+    EXPECT_NE(canvas.pixel(34, 4), kBackground);
+    EXPECT_EQ(canvas.pixel(39, 4), kBackground);
+}
+
 TEST(CanvasText, AlignmentPlacesTheReferencePoint) {
     testing::ensureApplication();
     QImage image = testing::blankImage(100, 20);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace draw {
 namespace {
 
@@ -95,6 +98,39 @@ TEST_F(GraphTest, FilterTopResonancesShareTheirShape) {
         EXPECT_EQ(draw(125), at124) << cutoff;
         EXPECT_NE(draw(122).first, at124.first) << cutoff;
     }
+}
+
+// The resonance curve is one stroke: from the flat start over the peak down to the bottom
+// line no gap is wider than the one pixel where the pieces of the figure meet.
+TEST_F(GraphTest, FilterCurveIsOneUnbrokenStroke) {
+    using namespace graph_offset;
+    for (int cutoff : {0, 64, 127})
+        for (int resonance : {0, 64, 100, 127}) {
+            Canvas canvas(surface);
+            graphs.drawFilter(partWith({{kFilterCutoff, cutoff}, {kFilterResonance, resonance}}),
+                              HandleNone, canvas);
+            const QImage& image = graphs.work();
+            std::vector<std::vector<bool>> seen(
+                static_cast<std::size_t>(image.height()),
+                std::vector<bool>(static_cast<std::size_t>(image.width()), false));
+            std::vector<QPoint> open{{4, 47}}; // the flat line's first pixel
+            ASSERT_EQ(work(4, 47), ColBlack);
+            int lowest = 0;
+            while (!open.empty()) {
+                const QPoint p = open.back();
+                open.pop_back();
+                if (!image.rect().contains(p) || work(p.x(), p.y()) != ColBlack) continue;
+                auto&& mark =
+                    seen[static_cast<std::size_t>(p.y())][static_cast<std::size_t>(p.x())];
+                if (mark) continue;
+                mark = true;
+                lowest = std::max(lowest, p.y());
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) open.emplace_back(p.x() + dx, p.y() + dy);
+            }
+            // The falling line ends on the graph's bottom row.
+            EXPECT_GE(lowest, 70) << "cutoff " << cutoff << " resonance " << resonance;
+        }
 }
 
 TEST_F(GraphTest, FilterHandlePointAndColour) {

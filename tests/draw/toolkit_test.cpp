@@ -39,12 +39,13 @@ TEST(Fonts, CompiledInFacesAreUsed) {
     testing::ensureApplication();
     initialiseToolkit();
     EXPECT_TRUE(toolkitFontsRegistered());
-    EXPECT_EQ(smallFontFamily(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(smallFontFamily(-8), QStringLiteral("Go"));
+    EXPECT_EQ(smallFontFamily(-7), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(sansFontFamily(), QStringLiteral("Liberation Sans"));
     const QFont caption = toolkitFont(FontFace::Small, -8);
     EXPECT_EQ(caption.pixelSize(), 8);
-    EXPECT_EQ(QFontInfo(caption).family(), QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(QFontInfo(caption).styleName(), QStringLiteral("Condensed"));
+    EXPECT_EQ(QFontInfo(caption).family(), QStringLiteral("Go"));
+    EXPECT_EQ(QFontInfo(toolkitFont(FontFace::Small, -7)).family(), QStringLiteral("DejaVu Sans"));
     const QFont title = toolkitFont(FontFace::Sans, -13, 700);
     EXPECT_EQ(QFontInfo(title).family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(QFontInfo(title).weight(), 700);

@@ -169,6 +169,20 @@ TEST(EffectTables, DelayTypesEditTheLongDelays) {
     EXPECT_EQ(formatEffectValue(echo.record.form, echo.record.maximum), "355.0 ms");
 }
 
+// High damping is a ratio of the high frequencies kept, 0.1 .. 1.0, not a time.
+TEST(EffectTables, HighDampShowsAPlainRatio) {
+    int found = 0;
+    for (int type = 1; type < typeCount(EffectKind::Variation); ++type)
+        for (int s = 1; s <= slotCount(EffectKind::Variation); ++s) {
+            const auto slot = effectSlot(EffectKind::Variation, type, s);
+            if (slot.record.title != "High Damp") continue;
+            ++found;
+            EXPECT_EQ(formatEffectValue(slot.record.form, slot.record.minimum), "0.1") << type;
+            EXPECT_EQ(formatEffectValue(slot.record.form, slot.record.maximum), "1.0") << type;
+        }
+    EXPECT_GT(found, 0);
+}
+
 TEST(EffectTables, NoEffectAndThruShowNothing) {
     for (auto kind : kKinds) EXPECT_TRUE(shownLabels(kind, 0).empty());
     EXPECT_TRUE(shownLabels(EffectKind::Variation, image::kVariationThruIndex).empty());
