@@ -1,5 +1,6 @@
 #include "draw/buttons.h"
 
+#include "draw/drawn_controls.h"
 #include "draw/palette.h"
 #include "draw/text.h"
 
@@ -50,6 +51,7 @@ void drawBody(Canvas& canvas, int left, int top, int right, int state, int heigh
     canvas.line(left - 1, top + 1, left - 1, top + height - 1, bevel.innerLeft);
     canvas.line(right, top + 2, right, top + height - 1, G(11));
     canvas.line(right + 1, top + 1, right + 1, top + height, bevel.outerRight);
+    noteDrawn(canvas, DrawnKind::Button, left - 2, top, right + 1, top + height - 1);
 }
 
 void drawLargeBody(Canvas& canvas, int left, int top, int right, int state) {

@@ -23,6 +23,8 @@
 
 namespace draw {
 
+class DrawnControls;
+
 enum class TextAlign { Left, Centre, Right };
 enum class RasterOp { Copy, And, Xor };
 
@@ -80,6 +82,10 @@ class Canvas {
     void blit(int x, int y, int width, int height, const QImage& source, int sourceX, int sourceY,
               RasterOp op = RasterOp::Copy);
 
+    // A record of the controls drawn from now on (see drawn_controls.h); null stops it.
+    void setDrawnControls(DrawnControls* record) { drawnControls_ = record; }
+    DrawnControls* drawnControls() const { return drawnControls_; }
+
   private:
     QPainter& painter();
     QRect toQRect(int left, int top, int right, int bottom) const;
@@ -93,6 +99,7 @@ class Canvas {
     Colour pen_ = rgb(0, 0, 0);
     Colour brush_ = rgb(255, 255, 255);
     TextAlign align_ = TextAlign::Left;
+    DrawnControls* drawnControls_ = nullptr;
 };
 
 } // namespace draw

@@ -66,6 +66,8 @@ AmplitudeHandles PartGraphs::drawAmplitudeEnvelope(const image::PartRecord& part
     handles.attack = handles.attack.translated(shift.x(), shift.y());
     handles.decay = handles.decay.translated(shift.x(), shift.y());
     handles.release = handles.release.translated(shift.x(), shift.y());
+    for (const HitRect& handle : {handles.attack, handles.decay, handles.release})
+        noteHandle(destination, handle, at, kEnvelopeWidth, kAmplitudeHeight);
     return handles;
 }
 
@@ -106,6 +108,8 @@ PitchHandles PartGraphs::drawPitchEnvelope(const image::PartRecord& part, int ma
     const QPoint shift = at - kEnvelopeSource;
     handles.attack = handles.attack.translated(shift.x(), shift.y());
     handles.release = handles.release.translated(shift.x(), shift.y());
+    for (const HitRect& handle : {handles.attack, handles.release})
+        noteHandle(destination, handle, at, kEnvelopeWidth, kPitchHeight);
     return handles;
 }
 

@@ -1,5 +1,6 @@
 #include "draw/frames.h"
 
+#include "draw/drawn_controls.h"
 #include "draw/palette.h"
 
 #include <algorithm>
@@ -60,6 +61,7 @@ void DrawSunkenFrame(Canvas& canvas, int left, int top, int right, int bottom) {
 
 void DrawValueBox(Canvas& canvas, int left, int top, int right, int bottom) {
     framed(canvas, left, top, right, bottom, ColDarkBrown, ColHighlight, ColBronze);
+    noteDrawn(canvas, DrawnKind::ValueBox, left, top, right, bottom);
 }
 
 void DrawRaisedBox(Canvas& canvas, int left, int top, int right, int bottom) {

@@ -1,9 +1,12 @@
 #include "draw/knobs.h"
 
 #include "draw/artwork.h"
+#include "draw/drawn_controls.h"
 #include "draw/frames.h"
 #include "draw/palette.h"
 #include "draw/text.h"
+
+#include <algorithm>
 
 namespace draw {
 namespace {
@@ -39,6 +42,24 @@ UnitGeometry unitGeometry(KnobWidth width) {
     return {0, 32, 0, 16};
 }
 
+// The knob's own pixels inside the visible sprite: the bounding box of the black part of
+// its AND mask, relative to the sprite's top left. Found once from the artwork.
+HitRect knobBody() {
+    static const HitRect body = [] {
+        const QImage& knob = artwork().knob;
+        HitRect box{kVisibleSprite, kVisibleSprite, -1, -1};
+        for (int y = 0; y < kVisibleSprite; ++y) {
+            for (int x = 0; x < kVisibleSprite; ++x) {
+                if ((knob.pixel(kSpriteSize + x, y) & 0xFFFFFF) != 0) continue;
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                       std::max(box.bottom, y)};
+            }
+        }
+        return box;
+    }();
+    return body;
+}
+
 } // namespace
 
 void DrawPot(Canvas& canvas, int x, int y) {
@@ -47,6 +68,10 @@ void DrawPot(Canvas& canvas, int x, int y) {
     const int top = y + kSpriteShiftY;
     canvas.blit(left, top, kVisibleSprite, kVisibleSprite, knob, kSpriteSize, 0, RasterOp::And);
     canvas.blit(left, top, kVisibleSprite, kVisibleSprite, knob, 0, 0, RasterOp::Xor);
+    if (canvas.drawnControls()) {
+        const HitRect body = knobBody().translated(left, top);
+        noteDrawn(canvas, DrawnKind::Knob, body.left, body.top, body.right, body.bottom);
+    }
 }
 
 void DrawKnobPointer(Canvas& canvas, int x, int y, int value, bool active) {

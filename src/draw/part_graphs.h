@@ -83,6 +83,10 @@ class PartGraphs {
   private:
     void startFromBackground();
     void copyOut(Canvas& destination, QPoint at, QPoint source, int width, int height) const;
+    // Records a handle's drawn square (its hit rectangle less the excluded right and bottom
+    // edges) where the copy showed it.
+    static void noteHandle(Canvas& destination, const HitRect& handle, QPoint at, int width,
+                           int height);
 
     QImage work_;
 };
