@@ -1,6 +1,7 @@
 #include "editor/page_painter.h"
 
 #include "draw/buttons.h"
+#include "draw/drawn_controls.h"
 #include "draw/fonts.h"
 #include "draw/frames.h"
 #include "draw/keyboards.h"
@@ -8,6 +9,7 @@
 #include "draw/palette.h"
 #include "draw/text.h"
 #include "draw/value_texts.h"
+#include "editor/area_names.h"
 #include "editor/value_texts.h"
 
 #include <algorithm>
@@ -164,6 +166,7 @@ HitRect PagePainter::paintKnob(const image::SynthImage& image, int part, const D
                                bool active) {
     const HitRect& r = info(n).rect;
     const int value = image.part(part, d.offset);
+    const draw::DrawnOwner owner(canvas_, pageAreaName(n));
     draw::DrawKnob(canvas_, r.left + 1, r.top - 1, knobValue(value, d.minimum, d.maximum), active);
     const bool labelRight = n >= page::kVibratoDelay && n <= page::kDetune;
     if (labelRight) {
@@ -181,6 +184,7 @@ HitRect PagePainter::paintKnob(const image::SynthImage& image, int part, const D
 HitRect PagePainter::paintBox(const image::SynthImage& image, int part, int n, bool active) {
     const HitRect& r = info(n).rect;
     const Descriptor& d = kPageDescriptors[static_cast<std::size_t>(n)];
+    const draw::DrawnOwner owner(canvas_, pageAreaName(n));
     draw::DrawValueBox(canvas_, r.left, r.top, r.right, r.bottom);
     canvas_.fillRect(r.left + 2, r.top + 2, r.right - 1, r.bottom - 1,
                      active ? draw::ColYellow : draw::ColGilt);
@@ -214,6 +218,7 @@ HitRect PagePainter::paintRadioGroup(const image::SynthImage& image, int part, i
     for (int n = first; n <= last; ++n) {
         const HitRect& r = info(n).rect;
         const bool chosen = kPageDescriptors[static_cast<std::size_t>(n)].maximum == stored;
+        const draw::DrawnOwner owner(canvas_, pageAreaName(n));
         draw::DrawSmallButton(canvas_, r.left + 2, r.top, r.right - 2, info(n).label,
                               chosen ? draw::ButtonPressed : draw::ButtonUp);
         area = unite(area, {r.left, r.top, r.right, r.top + 11});
@@ -226,6 +231,7 @@ HitRect PagePainter::paintControllerNumber(const image::SynthImage& image, int p
     const int n = which == 1 ? page::kAc1Number : page::kAc2Number;
     const HitRect& r = info(n).rect;
     table_.set(n, r);
+    const draw::DrawnOwner owner(canvas_, pageAreaName(n));
     draw::DrawSmallButton(canvas_, r.left + 2, r.top, r.right - 2, info(n).label,
                           pressed ? draw::ButtonPressed : draw::ButtonUp);
     const int nameX = which == 1 ? 630 : 720;
@@ -242,6 +248,7 @@ HitRect PagePainter::paintControllerSection(const image::SynthImage& image, int 
     for (int n = page::kFirstSource; n <= page::kLastSource; ++n) {
         const HitRect& r = info(n).rect;
         const bool shown = n - page::kFirstSource + 1 == controls.controllerSource();
+        const draw::DrawnOwner owner(canvas_, pageAreaName(n));
         draw::DrawSmallButton(canvas_, r.left + 2, r.top, r.right - 2, info(n).label,
                               shown ? draw::ButtonPressed : draw::ButtonUp);
         table_.set(n, r);

@@ -1,11 +1,13 @@
 #include "editor/strip_painter.h"
 
 #include "draw/buttons.h"
+#include "draw/drawn_controls.h"
 #include "draw/fonts.h"
 #include "draw/frames.h"
 #include "draw/knobs.h"
 #include "draw/palette.h"
 #include "draw/text.h"
+#include "editor/area_names.h"
 #include "editor/part_controls.h"
 #include "editor/value_texts.h"
 #include "editor/voice_naming.h"
@@ -105,6 +107,7 @@ HitRect StripPainter::paintControl(const image::SynthImage& image, int part, int
     if (part < 0 || part >= image::kPartCount) return {0, 0, -1, -1};
     const Descriptor& d = kStripDescriptors[static_cast<std::size_t>(std::clamp(c, 0, 10))];
     const HitRect r = stripRect(c, part);
+    const draw::DrawnOwner owner(canvas_, stripAreaName(part, c));
     switch (d.kind) {
     case Kind::PartSelect:
         return paintPartLabel(part, current);

@@ -2,6 +2,7 @@
 // a press lands.
 #include "editor/surface_controller.h"
 
+#include "editor/area_names.h"
 #include "editor/part_editor.h"
 
 #include <string>
@@ -15,14 +16,12 @@ std::vector<NamedArea> SurfaceController::hitAreas() const {
         if (isEmpty(r)) continue;
         const int part = (entry - 1) / 10;
         const int c = (entry - 1) % 10 + 1;
-        areas.push_back({"Part " + std::to_string(part + 1) + " " +
-                             kStripControls[static_cast<std::size_t>(c)].name,
-                         r});
+        areas.push_back({stripAreaName(part, c), r});
     }
     for (int n = 1; n < PageTable::kEntries; ++n) {
         const HitRect& r = pages_.entry(n);
         if (isEmpty(r)) continue;
-        areas.push_back({kPageControls[static_cast<std::size_t>(n)].name, r});
+        areas.push_back({pageAreaName(n), r});
     }
     if (effectHook_) {
         auto more = effectHook_->hitAreas();

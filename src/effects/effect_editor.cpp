@@ -2,6 +2,7 @@
 
 #include "effects/connection.h"
 #include "effects/display_forms.h"
+#include "effects/effect_area_names.h"
 #include "effects/effect_geometry.h"
 #include "image/effect_types.h"
 
@@ -51,8 +52,6 @@ constexpr std::array<std::pair<ToolArea, SystemKnob>, 3> kToolKnobs{{
     {ToolArea::MasterVolume, SystemKnob::MasterVolume},
     {ToolArea::Transpose, SystemKnob::Transpose},
 }};
-
-constexpr const char* kKindNames[] = {"Reverb", "Chorus", "Variation"};
 
 } // namespace
 
@@ -477,20 +476,17 @@ void EffectEditor::repaint(const HitRect& area) {
 }
 
 std::vector<editor::NamedArea> EffectEditor::hitAreas() const {
-    std::vector<editor::NamedArea> areas{{"INS", kInsButton}, {"SYS", kSysButton}};
-    for (EffectKind kind : kKinds)
-        areas.push_back(
-            {std::string(kKindNames[rowOf(kind)]) + " type list", listButtonRect(kind)});
-    for (EffectKind kind : kKinds)
-        areas.push_back({std::string(kKindNames[rowOf(kind)]) + " on/off", ledRect(kind)});
-    for (const auto& [area, knob] : kToolKnobs)
-        areas.push_back({std::string(systemKnobInfo(knob).title), systemKnobInfo(knob).rect});
+    // In the order press() tests them.
+    std::vector<editor::NamedArea> areas{{kInsAreaName, kInsButton}, {kSysAreaName, kSysButton}};
+    for (EffectKind kind : kKinds) areas.push_back({typeListAreaName(kind), listButtonRect(kind)});
+    for (EffectKind kind : kKinds) areas.push_back({ledAreaName(kind), ledRect(kind)});
+    for (const ToolAreaEntry& tool : toolAreas())
+        areas.push_back({toolAreaName(tool.area), pressableToolRect(tool.rect)});
     for (EffectKind kind : kKinds)
         for (int s = 1; s <= slotCount(kind); ++s) {
             const HitRect r = slotRect(kind, s);
             if (r.left > r.right) continue;
-            areas.push_back(
-                {std::string(kKindNames[rowOf(kind)]) + " knob " + std::to_string(s), r});
+            areas.push_back({knobAreaName(kind, s), r});
         }
     return areas;
 }

@@ -2,11 +2,13 @@
 
 #include "draw/artwork.h"
 #include "draw/buttons.h"
+#include "draw/drawn_controls.h"
 #include "draw/fonts.h"
 #include "draw/frames.h"
 #include "draw/knobs.h"
 #include "draw/palette.h"
 #include "draw/text.h"
+#include "effects/effect_area_names.h"
 #include "effects/effect_slot_lookup.h"
 
 #include <algorithm>
@@ -68,6 +70,7 @@ HitRect EffectRowsPainter::paintKnob(EffectKind kind, int slot, bool visible, in
     const HitRect area{r.left - 4, r.top, r.left + 23, r.top + kKnobSize};
     if (background_.isNull()) return area;
     restore(area.left, area.top, area.right, area.bottom);
+    const draw::DrawnOwner owner(canvas_, knobAreaName(kind, slot));
     if (visible)
         draw::DrawKnob(canvas_, r.left + 1, r.top - 1, knobPosition(value, minimum, maximum),
                        active);
@@ -111,7 +114,10 @@ HitRect EffectRowsPainter::paintHeader(EffectKind kind, int type, bool on) {
     canvas_.resetClip();
 
     const HitRect list = listButtonRect(kind);
-    draw::DrawArrowButton(canvas_, list.left + 2, list.top - 1, list.right - 2, draw::ButtonUp);
+    {
+        const draw::DrawnOwner owner(canvas_, typeListAreaName(kind));
+        draw::DrawArrowButton(canvas_, list.left + 2, list.top, list.right - 2, draw::ButtonUp);
+    }
     const HitRect led = ledRect(kind);
     draw::DrawLed(canvas_, led.left, led.top, on ? draw::LedRed : draw::LedGrey);
     return area;
@@ -119,8 +125,12 @@ HitRect EffectRowsPainter::paintHeader(EffectKind kind, int type, bool on) {
 
 HitRect EffectRowsPainter::paintConnection(Connection connection) {
     const bool system = connection == Connection::System;
-    draw::DrawSmallButton(canvas_, kInsButton.left + 2, kInsButton.top, kInsButton.right - 2, "INS",
-                          system ? draw::ButtonUp : draw::ButtonPressed);
+    {
+        const draw::DrawnOwner owner(canvas_, kInsAreaName);
+        draw::DrawSmallButton(canvas_, kInsButton.left + 2, kInsButton.top, kInsButton.right - 2,
+                              "INS", system ? draw::ButtonUp : draw::ButtonPressed);
+    }
+    const draw::DrawnOwner owner(canvas_, kSysAreaName);
     draw::DrawSmallButton(canvas_, kSysButton.left + 2, kSysButton.top, kSysButton.right - 2, "SYS",
                           system ? draw::ButtonPressed : draw::ButtonUp);
     return {kInsButton.left, kInsButton.top, kSysButton.right, kSysButton.bottom};

@@ -1,11 +1,13 @@
 #include "effects/tool_strip.h"
 
 #include "draw/buttons.h"
+#include "draw/drawn_controls.h"
 #include "draw/fonts.h"
 #include "draw/frames.h"
 #include "draw/knobs.h"
 #include "draw/palette.h"
 #include "draw/text.h"
+#include "effects/effect_area_names.h"
 
 #include <algorithm>
 #include <array>
@@ -13,12 +15,7 @@
 namespace effects {
 namespace {
 
-struct AreaEntry {
-    ToolArea area;
-    HitRect rect;
-};
-
-constexpr std::array<AreaEntry, 9> kAreas{{
+constexpr std::array<ToolAreaEntry, 9> kAreas{{
     {ToolArea::MasterTune, tool::kMasterTune},
     {ToolArea::MasterVolume, tool::kMasterVolume},
     {ToolArea::Transpose, tool::kTranspose},
@@ -53,9 +50,21 @@ int knobLeft(const HitRect& r) {
 
 } // namespace
 
+std::span<const ToolAreaEntry> toolAreas() {
+    return kAreas;
+}
+
+HitRect pressableToolRect(const HitRect& rect) {
+    // The part page takes the presses below the strip (a knob's area reaches into it).
+    const HitRect& page = tool::kPartPage;
+    const bool overPage = rect.left <= page.right && rect.right >= page.left;
+    if (!overPage || rect.bottom < page.top) return rect;
+    return {rect.left, rect.top, rect.right, page.top - 1};
+}
+
 ToolArea findToolArea(int x, int y) {
     if (tool::kPartPage.contains(x, y)) return ToolArea::None;
-    for (const AreaEntry& entry : kAreas)
+    for (const ToolAreaEntry& entry : kAreas)
         if (entry.rect.contains(x, y)) return entry.area;
     return ToolArea::None;
 }
@@ -72,7 +81,10 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
 
     // The program's name; a click shows the about box.
     const HitRect& about = tool::kAbout;
-    draw::DrawValueBox(canvas_, about.left, about.top, about.right, about.bottom);
+    {
+        const draw::DrawnOwner owner(canvas_, toolAreaName(ToolArea::About));
+        draw::DrawValueBox(canvas_, about.left, about.top, about.right, about.bottom);
+    }
     canvas_.fillRect(about.left + 2, about.top + 2, about.right - 1, about.bottom - 1,
                      draw::ColBlack);
     canvas_.setTextAlign(draw::TextAlign::Centre);
@@ -81,9 +93,13 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
 
     static constexpr const char* kButtons[] = {"KEYB", "DRUM", "RANGE"};
     const HitRect rects[] = {tool::kVirtualKeyboard, tool::kDrumEditor, tool::kKeyboardRange};
-    for (int i = 0; i < 3; ++i)
+    const ToolArea areas[] = {ToolArea::VirtualKeyboard, ToolArea::DrumEditor,
+                              ToolArea::KeyboardRange};
+    for (int i = 0; i < 3; ++i) {
+        const draw::DrawnOwner owner(canvas_, toolAreaName(areas[i]));
         draw::DrawPadButton(canvas_, rects[i].left + 2, kButtonTop, rects[i].right - 2, kButtons[i],
                             draw::ButtonUp);
+    }
 
     for (SystemKnob knob :
          {SystemKnob::MasterTune, SystemKnob::MasterVolume, SystemKnob::Transpose}) {
@@ -100,6 +116,7 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
 HitRect ToolStripPainter::paintKnob(const image::SystemBlock& system, SystemKnob knob,
                                     bool active) {
     const SystemKnobInfo& info = systemKnobInfo(knob);
+    const draw::DrawnOwner owner(canvas_, std::string(info.title));
     const int left = knobLeft(info.rect);
     // The disc ends where the strip does: the part page lies below.
     const HitRect area{left, kKnobTop, left + kKnobDisc - 1,
@@ -124,6 +141,7 @@ HitRect ToolStripPainter::paintThruLed(bool on) {
 
 HitRect ToolStripPainter::paintVoiceButton(bool pressed) {
     const HitRect& r = tool::kVoiceEditor;
+    const draw::DrawnOwner owner(canvas_, toolAreaName(ToolArea::VoiceEditor));
     draw::DrawButton(canvas_, r.left + 2, r.top + 4, r.right - 2, "QS300 EDIT",
                      pressed ? draw::ButtonPressed : draw::ButtonUp);
     return r;

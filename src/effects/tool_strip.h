@@ -9,6 +9,7 @@
 #include "image/synth_image.h"
 
 #include <QImage>
+#include <span>
 
 namespace effects {
 
@@ -26,6 +27,15 @@ enum class ToolArea {
     KeyboardRange = 17,
 };
 
+struct ToolAreaEntry {
+    ToolArea area;
+    HitRect rect;
+};
+
+// The hot areas in the order a press tests them.
+std::span<const ToolAreaEntry> toolAreas();
+// The part of a hot area that a press reaches: the part page lies over its lower end.
+HitRect pressableToolRect(const HitRect& rect);
 // The first hot area (in table order) that contains the point.
 ToolArea findToolArea(int x, int y);
 
