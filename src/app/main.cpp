@@ -1,6 +1,7 @@
 // xg-orvo: the editor program.
 
 #include "app/application.h"
+#include "app/screenshot.h"
 #include "app/startup.h"
 #include "app/termination_signals.h"
 #include "draw/fonts.h"
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     const auto paths = files::resolveAppPaths(commandLine.baseDir);
 
     if (commandLine.screenshot) {
-        const auto error = app::writeScreenshot(paths.base, *commandLine.screenshot);
+        const auto error = app::writeScreenshot(
+            paths.base, {*commandLine.screenshot, commandLine.screen, commandLine.hot});
         if (!error.empty()) {
             std::cerr << "xg-orvo: " << error << '\n';
             return 1;

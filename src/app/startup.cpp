@@ -1,14 +1,6 @@
 #include "app/startup.h"
 
 #include "app/editor_window.h"
-#include "midi/clock.h"
-#include "midi/memory_backend.h"
-
-#include <QDialog>
-#include <QImage>
-#include <QWidget>
-
-#include <iostream>
 
 namespace app {
 
@@ -18,34 +10,27 @@ std::filesystem::path pathOf(const QString& argument) {
     return std::filesystem::path(argument.toStdString());
 }
 
-// Without a user to answer, messages go to the error stream and dialogs close at once.
-class ConsolePrompts final : public Prompts {
-  public:
-    void message(QWidget*, const QString& text) override {
-        std::cerr << "xg-orvo: " << text.toStdString() << '\n';
-    }
-    void error(QWidget*, const QString& text) override {
-        std::cerr << "xg-orvo: " << text.toStdString() << '\n';
-    }
-    void runModal(QDialog& dialog) override { dialog.reject(); }
-};
-
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        const bool takesValue =
-            argument == QLatin1String("--base-dir") || argument == QLatin1String("--screenshot");
+        const bool takesValue = argument == QLatin1String("--base-dir") ||
+                                argument == QLatin1String("--screenshot") ||
+                                argument == QLatin1String("--screen");
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.help = true;
+        } else if (argument == QLatin1String("--hot")) {
+            result.hot = true;
         } else if (takesValue && i + 1 < arguments.size()) {
-            const auto value = pathOf(arguments[++i]);
+            const QString& value = arguments[++i];
             if (argument == QLatin1String("--base-dir"))
-                result.baseDir = value;
+                result.baseDir = pathOf(value);
+            else if (argument == QLatin1String("--screen"))
+                result.screen = value.toStdString();
             else
-                result.screenshot = value;
+                result.screenshot = pathOf(value);
         } else if (takesValue) {
             result.error = argument.toStdString() + " needs a value";
             return result;
@@ -58,11 +43,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 QString usageText() {
-    return QStringLiteral("Usage: xg-orvo [--base-dir DIR] [--screenshot FILE]\n"
-                          "  --base-dir DIR     keep XG-Orvo.INI and the file folders in DIR\n"
-                          "                     (default: the current directory)\n"
-                          "  --screenshot FILE  write the editor as it first appears to a PNG\n"
-                          "                     file and exit (no MIDI, no port dialog)\n");
+    return QStringLiteral(
+        "Usage: xg-orvo [--base-dir DIR] [--screenshot FILE [--screen NAME] [--hot]]\n"
+        "  --base-dir DIR     keep XG-Orvo.INI and the file folders in DIR\n"
+        "                     (default: the current directory)\n"
+        "  --screenshot FILE  write the editor as it first appears to a PNG\n"
+        "                     file and exit (no MIDI, no port dialog)\n"
+        "  --screen NAME      the screen to write: editor (the default), range,\n"
+        "                     drums or voice\n"
+        "  --hot              outline and name every hit rectangle on the picture\n");
 }
 
 std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOptions& options) {
@@ -72,22 +61,6 @@ std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOpti
     reportErrors(prompts, window.get(), [&] { session.messages().sendStartMessages(); });
     window->placeWindow();
     return window;
-}
-
-std::string writeScreenshot(const std::filesystem::path& baseDir,
-                            const std::filesystem::path& file) {
-    midi::MemoryBackend backend;
-    midi::ManualClock clock;
-    Session session(backend, clock, files::AppPaths{baseDir});
-    ConsolePrompts prompts;
-    StartOptions options;
-    options.restorePorts = false;
-    options.mayAskForPorts = false;
-    auto window = startUp(session, prompts, options);
-    const QImage& surface = window->editorWindow().surface();
-    if (!surface.save(QString::fromStdString(file.string()), "PNG"))
-        return "cannot write " + file.string();
-    return {};
 }
 
 } // namespace app

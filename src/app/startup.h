@@ -18,6 +18,8 @@ namespace app {
 struct CommandLine {
     std::optional<std::filesystem::path> baseDir;    // --base-dir DIR
     std::optional<std::filesystem::path> screenshot; // --screenshot FILE
+    std::string screen = "editor";                   // --screen NAME
+    bool hot = false;                                // --hot
     bool help = false;
     std::string error; // not empty: the arguments could not be understood
 };
@@ -36,10 +38,5 @@ struct StartOptions {
 // image), editor window, port dialog (stored ports, or the dialog on a first run), start
 // messages, window placement. The window is not shown yet.
 std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOptions& options);
-
-// Starts up as usual but without MIDI and without the port dialog, and writes the editor
-// surface as it first appears to a PNG file. Returns an error text, empty on success.
-std::string writeScreenshot(const std::filesystem::path& baseDir,
-                            const std::filesystem::path& file);
 
 } // namespace app

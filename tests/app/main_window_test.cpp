@@ -1,4 +1,4 @@
-// The main menu's commands, closing, the configuration written back and --screenshot.
+// The main menu's commands, closing, the configuration written back and the command line.
 
 #include "app/about_dialog.h"
 #include "app/editor_window.h"
@@ -181,17 +181,6 @@ TEST(MainMenu, UnknownZoomReadsAs100) {
     EXPECT_EQ(window->editorWindow().zoomPercent(), 100);
 }
 
-TEST(Screenshot, WritesTheSurfaceWithoutTouchingTheConfiguration) {
-    testing::ScratchDir dir;
-    testing::ensureApplication();
-    const auto file = dir.path() / "editor.png";
-    EXPECT_EQ(writeScreenshot(dir.path(), file), "");
-    QImage picture(QString::fromStdString(file.string()));
-    EXPECT_EQ(picture.size(), QSize(792, 554));
-    EXPECT_FALSE(std::filesystem::exists(dir.ini())) << "no configuration is written";
-    EXPECT_NE(writeScreenshot(dir.path(), dir.path() / "missing" / "x.png"), "");
-}
-
 TEST(CommandLine, Options) {
     const auto none = parseCommandLine({"xg-orvo"});
     EXPECT_FALSE(none.screenshot);
@@ -203,7 +192,15 @@ TEST(CommandLine, Options) {
     EXPECT_EQ(both.screenshot, std::filesystem::path("/tmp/x.png"));
     EXPECT_EQ(both.baseDir, std::filesystem::path("/work"));
 
+    const auto hot =
+        parseCommandLine({"xg-orvo", "--screenshot", "x.png", "--screen", "drums", "--hot"});
+    EXPECT_EQ(hot.screen, "drums");
+    EXPECT_TRUE(hot.hot);
+    EXPECT_EQ(none.screen, "editor");
+    EXPECT_FALSE(none.hot);
+
     EXPECT_FALSE(parseCommandLine({"xg-orvo", "--screenshot"}).error.empty());
+    EXPECT_FALSE(parseCommandLine({"xg-orvo", "--screen"}).error.empty());
     EXPECT_FALSE(parseCommandLine({"xg-orvo", "--zoom"}).error.empty());
     EXPECT_TRUE(parseCommandLine({"xg-orvo", "--help"}).help);
 }

@@ -71,8 +71,9 @@ std::vector<std::string> misplacedControls(const std::vector<DrawnControl>& draw
 
 // Pairs of rectangles of different controls that share pixels, less the pairs the press
 // order settles on purpose.
-std::vector<std::string> overlappingAreas(const std::vector<NamedArea>& areas,
-                                          const std::set<std::pair<std::string, std::string>>& allowed) {
+std::vector<std::string>
+overlappingAreas(const std::vector<NamedArea>& areas,
+                 const std::set<std::pair<std::string, std::string>>& allowed) {
     std::vector<std::string> faults;
     for (std::size_t i = 0; i < areas.size(); ++i)
         for (std::size_t j = i + 1; j < areas.size(); ++j) {
@@ -123,8 +124,8 @@ struct HotAreas : EffectEditorFixture {
         // none of the checks above passed by having nothing to check.
         std::set<std::string> owners;
         for (const DrawnControl& control : record.items()) owners.insert(control.owner);
-        for (const char* name : {"Master Tune", "Master Volume", "Transpose", "QS300 EDIT",
-                                 "KEYB", "DRUM", "RANGE", "INS", "SYS", "Reverb type list",
+        for (const char* name : {"Master Tune", "Master Volume", "Transpose", "QS300 EDIT", "KEYB",
+                                 "DRUM", "RANGE", "INS", "SYS", "Reverb type list",
                                  "Part 1 Reverb Send", "Part 16 Volume", "Vibrato Delay"})
             EXPECT_TRUE(owners.count(name)) << state << ": nothing drawn for " << name;
     }
@@ -149,10 +150,11 @@ TEST_F(HotAreas, EveryEffectTypeInBothConnections) {
                 editor->canvas().setDrawnControls(nullptr);
                 const auto areas = editor->hitAreas();
                 const auto faults = misplacedControls(record.items(), areas);
-                ASSERT_TRUE(faults.empty()) << (system ? "SYS" : "INS") << " type " << type
-                                            << " of row " << static_cast<int>(kind)
-                                            << joined(faults);
-                ASSERT_TRUE(overlappingAreas(areas, kOrderedOverlaps).empty()) << joined(overlappingAreas(areas, kOrderedOverlaps));
+                ASSERT_TRUE(faults.empty())
+                    << (system ? "SYS" : "INS") << " type " << type << " of row "
+                    << static_cast<int>(kind) << joined(faults);
+                ASSERT_TRUE(overlappingAreas(areas, kOrderedOverlaps).empty())
+                    << joined(overlappingAreas(areas, kOrderedOverlaps));
             }
         }
     }
