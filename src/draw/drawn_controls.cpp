@@ -2,6 +2,10 @@
 
 #include "draw/canvas.h"
 
+#include <algorithm>
+
+#include <algorithm>
+
 namespace draw {
 
 const char* drawnKindName(DrawnKind kind) {
@@ -29,8 +33,13 @@ DrawnOwner::~DrawnOwner() {
 }
 
 void noteDrawn(Canvas& canvas, DrawnKind kind, int left, int top, int right, int bottom) {
-    if (DrawnControls* record = canvas.drawnControls())
-        record->add(kind, {left, top, right, bottom});
+    DrawnControls* record = canvas.drawnControls();
+    if (!record) return;
+    // Only what the clip let through is on the picture.
+    const QRect clip = canvas.clip();
+    const HitRect shown{std::max(left, clip.left()), std::max(top, clip.top()),
+                        std::min(right, clip.right()), std::min(bottom, clip.bottom())};
+    if (shown.left <= shown.right && shown.top <= shown.bottom) record->add(kind, shown);
 }
 
 } // namespace draw

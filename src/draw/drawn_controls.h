@@ -54,8 +54,8 @@ class DrawnOwner {
     std::string previous_;
 };
 
-// Adds one drawn control to the canvas's record, if it keeps one. Left, top, right, bottom
-// inclusive.
+// Adds one drawn control to the canvas's record, if it keeps one: the part of left, top,
+// right, bottom (inclusive) inside the canvas's clip.
 void noteDrawn(Canvas& canvas, DrawnKind kind, int left, int top, int right, int bottom);
 
 } // namespace draw

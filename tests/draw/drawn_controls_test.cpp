@@ -71,6 +71,24 @@ TEST(DrawnControls, EachPrimitiveRecordsTheBoxOfItsPixels) {
     }
 }
 
+TEST(DrawnControls, OnlyWhatTheClipShowsIsRecorded) {
+    const Recorded clipped = record([](Canvas& c) {
+        c.setClip(0, 0, 120, 30);
+        DrawPot(c, 30, 20);
+    });
+    ASSERT_EQ(clipped.items.size(), 1u);
+    // The knob's box cut at the clip (the disc is narrower in its top rows than its box).
+    EXPECT_EQ(clipped.items[0].area.top, clipped.changed.top);
+    EXPECT_EQ(clipped.items[0].area.left, clipped.changed.left);
+    EXPECT_EQ(clipped.items[0].area.bottom, 29);
+    EXPECT_EQ(clipped.changed.bottom, 29);
+    const Recorded hidden = record([](Canvas& c) {
+        c.setClip(0, 0, 10, 10);
+        DrawPot(c, 30, 20);
+    });
+    EXPECT_TRUE(hidden.items.empty());
+}
+
 TEST(DrawnControls, EnvelopeHandlesAreRecordedWhereTheyShow) {
     testing::ensureApplication();
     QImage image = testing::blankImage(800, 400, ColPanel);
