@@ -3,19 +3,13 @@
 #include "files/errors.h"
 #include "files/file_errors.h"
 #include "files/input_file.h"
+#include "files/posix_files.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <random>
 #include <sstream>
 #include <utility>
-
-#if defined(__unix__) || defined(__APPLE__)
-#define XGORVO_POSIX_FILES 1
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace files {
 

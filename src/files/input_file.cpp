@@ -2,17 +2,11 @@
 
 #include "files/errors.h"
 #include "files/file_errors.h"
+#include "files/posix_files.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-
-#if defined(__unix__) || defined(__APPLE__)
-#define XGORVO_POSIX_FILES 1
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace files {
 
