@@ -33,7 +33,7 @@ inline constexpr int kUnconfined = 10000;
 inline constexpr HitRect kUnconfinedArea{-kUnconfined, -kUnconfined, kUnconfined, kUnconfined};
 
 class SurfaceHost {
-public:
+  public:
     virtual ~SurfaceHost() = default;
 
     // The virtual pointer. While confined, the pointer the surface sees stays inside

@@ -4,7 +4,6 @@
 #include "effects/effect_editor.h"
 #include "screen_test_support.h"
 
-
 namespace effects::testing {
 
 using editor::testing::Msg;
