@@ -151,6 +151,19 @@ TEST_F(PortFixture, ShortMessagesGoOutWithTheirLength) {
     EXPECT_THROW(port.SendShort(0x40, 1, 2), midi::EmidioutputError);
 }
 
+TEST_F(PortFixture, ShortDataBytesKeepToSevenBitsOnTheWire) {
+    port.FillDeviceLists();
+    port.OpenMidiOut(0);
+    // A data byte with the top bit set would be read as the status of a new message.
+    port.SendShort(0x90, 0xBC, 0xE4);
+    port.SendShort(0xC1, 0x85, 0xFF);
+    port.SendShortRaw(midi::packShort(0x90, 0xBC, 0xE4));
+    port.SendShort(0xB0, 0x80, 0x80);
+    EXPECT_EQ(backend.sent(),
+              (std::vector<Msg>{
+                  {0x90, 0x3C, 0x64}, {0xC1, 0x05}, {0x90, 0x3C, 0x64}, {0xB0, 0x00, 0x00}}));
+}
+
 TEST_F(PortFixture, LongMessagesUpToTenThousandBytesAndNoMore) {
     port.FillDeviceLists();
     port.OpenMidiOut(0);
