@@ -107,6 +107,23 @@ TEST_F(PortFixture, OkRemembersTheSelectedLinesByName) {
     EXPECT_EQ(store.names.out, "XG-Orvo Out");
 }
 
+TEST(MidiPortLists, TheChosenLineOpensTheDeviceAtThatPositionAmongSameNames) {
+    // Two identical interfaces show the same name.
+    MemoryBackend backend{{"USB MIDI", "USB MIDI"}, {"USB MIDI", "USB MIDI"}};
+    midi::ManualClock clock;
+    MidiPort port(backend, clock);
+    FakeStore store;
+    midi::PortDialogLogic dialog(port, store);
+    port.FillDeviceLists();
+    port.selectLines(2, 3);
+    dialog.FormClose();
+    EXPECT_EQ(backend.openedInputId(), 1);
+    EXPECT_EQ(backend.openedOutputId(), 1);
+    port.SendShort(0x90, 60, 100);
+    EXPECT_EQ(backend.sentTo(1), (std::vector<Msg>{{0x90, 60, 100}}));
+    EXPECT_TRUE(backend.sentTo(0).empty());
+}
+
 TEST_F(PortFixture, OpenFailuresCarryTheBackendText) {
     port.FillDeviceLists();
     backend.failNextOutputOpen("Device busy");
