@@ -32,10 +32,13 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     menu_ = buildMainMenu(*this);
     connectMenu();
 
-    session_.loadConfiguration(); // also writes the device number into the templates
+    session_.loadConfiguration();
     updateHistoryMenu();
     session_.createFileContainer();
     image::initialiseImage(session_.image());
+    // The initialised image holds voice dumps made for device 0, so the configured device
+    // number goes into them and into the templates only now.
+    session_.applySettings();
 
     auto& messages = session_.messages();
     // While waiting for the module the window stays alive and MIDI input keeps coming in.

@@ -32,7 +32,6 @@ void Session::loadConfiguration() {
     const auto ini = files::IniFile::load(paths_.configFile());
     const auto stored = ini.value(kViewSection, kZoomKey);
     setZoomPercent(stored ? files::parseProfileInt(*stored).value_or(kDefaultZoom) : kDefaultZoom);
-    applySettings();
 }
 
 void Session::saveConfiguration() {

@@ -70,6 +70,20 @@ TEST(Startup, StoredPortsOpenSilentlyAndTheDeviceNumberReachesTheStartMessages) 
     EXPECT_EQ(f.backend.sent(), expected);
 }
 
+TEST(Startup, StoredVoiceDumpsCarryTheConfiguredDeviceNumber) {
+    testing::SessionFixture f;
+    f.dir.writeIni(std::string(testing::kVirtualOutIni) + "Device=11\n");
+    auto window = startUp(f.session, f.prompts, {});
+    // A set saved or a voice sent later takes these dumps as they are.
+    const auto& image = f.session.image();
+    EXPECT_EQ(image.editVoice[0], 0xF0);
+    EXPECT_EQ(image.editVoice[2], 0x0B) << "edit voice";
+    for (std::size_t part = 0; part < image.partVoices.size(); ++part) {
+        EXPECT_EQ(image.partVoices[part][1], 0x43);
+        EXPECT_EQ(image.partVoices[part][2], 0x0B) << "voice of part " << part + 1;
+    }
+}
+
 TEST(Startup, ImageIsReadyAndTheEditorPaintedBeforeTheWindowShows) {
     testing::SessionFixture f;
     f.dir.writeIni(testing::kVirtualOutIni);
