@@ -3,6 +3,7 @@
 # errors, as the project's own builds always are.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/compiler_cache.sh"
 build=${BUILD_DIR:-$root/build}
 configure=(-DXGORVO_WERROR=ON)
 if [ ! -f "$build/CMakeCache.txt" ]; then

@@ -4,6 +4,7 @@
 # the core tests run on it: optimisation must not change what the core computes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/compiler_cache.sh"
 build=${RELEASE_BUILD_DIR:-$root/build-release}
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DXGORVO_WERROR=ON >/dev/null
 echo "== release build"
