@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config clang
+    build-essential cmake pkg-config clang clang-format-14
     qt6-base-dev qt6-base-dev-tools libgl-dev
     librtmidi-dev libasound2-dev libjack-jackd2-dev jackd2
     libgtest-dev libgmock-dev googletest libbenchmark-dev

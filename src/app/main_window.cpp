@@ -40,12 +40,15 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     menu_ = buildMainMenu(*this);
     connectMenu();
 
-    // Also writes the device number into the templates. A configuration file that cannot
-    // be read is reported once; the defaults apply.
+    // A configuration file that cannot be read is reported once; the defaults apply. The
+    // device number reaches the templates once the image is initialised (below).
     reportErrors(prompts_, this, [this] { session_.loadConfiguration(); });
     updateHistoryMenu();
     session_.createFileContainer();
     image::initialiseImage(session_.image());
+    // The initialised image holds voice dumps made for device 0, so the configured device
+    // number goes into them and into the templates only now.
+    session_.applySettings();
 
     auto& messages = session_.messages();
     // While waiting for the module the window stays alive and MIDI input keeps coming in.

@@ -1,5 +1,7 @@
 #include "app/port_dialog.h"
 
+#include "midi/device_names.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,20 +66,16 @@ void TXmidif::fillLists() {
 }
 
 void TXmidif::refreshLists() {
-    const auto lineOf = [](const std::vector<std::string>& lines, const std::string& name) {
-        const auto it = std::find(lines.begin(), lines.end(), name);
-        return it == lines.end() ? 0 : static_cast<int>(it - lines.begin());
-    };
-    const auto& inputs = port_.inputLines();
-    const auto& outputs = port_.outputLines();
-    const std::string input = inputs.empty()
-                                  ? std::string()
-                                  : inputs[static_cast<std::size_t>(port_.selectedInputLine())];
-    const std::string output = outputs.empty()
-                                   ? std::string()
-                                   : outputs[static_cast<std::size_t>(port_.selectedOutputLine())];
+    // The selection stays on the same device, also when two identical interfaces show the
+    // same name; a device that is gone leaves "NONE" selected.
+    const auto inputsBefore = port_.inputLines();
+    const auto outputsBefore = port_.outputLines();
+    const auto inputLine = static_cast<std::size_t>(port_.selectedInputLine());
+    const auto outputLine = static_cast<std::size_t>(port_.selectedOutputLine());
     port_.FillDeviceLists();
-    port_.selectLines(lineOf(port_.inputLines(), input), lineOf(port_.outputLines(), output));
+    const int input = midi::findSameDevice(inputsBefore, inputLine, port_.inputLines());
+    const int output = midi::findSameDevice(outputsBefore, outputLine, port_.outputLines());
+    port_.selectLines(std::max(0, input), std::max(0, output));
     fillLists();
 }
 

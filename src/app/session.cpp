@@ -28,17 +28,10 @@ Session::Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths pat
 Session::~Session() = default;
 
 void Session::loadConfiguration() {
-    try {
-        settings_ = files::LoadSettings(paths_.configFile());
-        const auto ini = files::IniFile::load(paths_.configFile());
-        const auto stored = ini.value(kViewSection, kZoomKey);
-        setZoomPercent(stored ? files::parseProfileInt(*stored).value_or(kDefaultZoom)
-                              : kDefaultZoom);
-    } catch (...) {
-        applySettings(); // the defaults
-        throw;
-    }
-    applySettings();
+    settings_ = files::LoadSettings(paths_.configFile());
+    const auto ini = files::IniFile::load(paths_.configFile());
+    const auto stored = ini.value(kViewSection, kZoomKey);
+    setZoomPercent(stored ? files::parseProfileInt(*stored).value_or(kDefaultZoom) : kDefaultZoom);
 }
 
 void Session::saveConfiguration() {

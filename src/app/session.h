@@ -34,13 +34,14 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Reads the configuration file (settings and zoom) and hands the device number and
-    // the options to the message layer. A file that exists but cannot be read raises
-    // files::EFileError after the defaults have been handed on.
+    // Reads the configuration file (settings and zoom); a file that exists but cannot be
+    // read raises files::EFileError and leaves the defaults. applySettings() hands them to
+    // the message layer once the image is initialised.
     void loadConfiguration();
     // Writes the settings and the zoom back; the port names are the port dialog's.
     void saveConfiguration();
-    // Device number and options from the settings into the message layer.
+    // Device number and options from the settings into the message layer: the templates
+    // and the stored voice dumps of the image take the device number.
     void applySettings();
 
     // Replaces the empty container the session starts without.

@@ -1,5 +1,6 @@
 #include "midi/device_names.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace midi {
@@ -22,6 +23,18 @@ std::string withoutClientPortNumbers(const std::string& name) {
     if (colon == std::string::npos) return name;
     if (!allDigits(name, space + 1, colon) || !allDigits(name, colon + 1, name.size())) return name;
     return name.substr(0, space);
+}
+
+int findSameDevice(const std::vector<std::string>& before, std::size_t index,
+                   const std::vector<std::string>& now) {
+    if (index >= before.size()) return -1;
+    const auto& name = before[index];
+    const auto earlier = before.begin() + static_cast<std::ptrdiff_t>(index);
+    auto occurrence = std::count(before.begin(), earlier, name);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (now[i] == name && occurrence-- == 0) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 } // namespace midi

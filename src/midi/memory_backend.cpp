@@ -59,6 +59,7 @@ void MemoryBackend::send(Bytes message) {
     if (sendError_) throw BackendError(*sendError_);
     wire_.insert(wire_.end(), message.begin(), message.end());
     ends_.push_back(wire_.size());
+    receivers_.push_back(outputId_);
     if (probeAnswer_ && std::ranges::equal(message, kProbe)) pendingInput_.push_back(*probeAnswer_);
 }
 
@@ -85,9 +86,18 @@ std::vector<std::vector<std::uint8_t>> MemoryBackend::sent() const {
     return out;
 }
 
+std::vector<std::vector<std::uint8_t>> MemoryBackend::sentTo(int outputId) const {
+    auto all = sent();
+    std::vector<std::vector<std::uint8_t>> out;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (receivers_[i] == outputId) out.push_back(std::move(all[i]));
+    return out;
+}
+
 void MemoryBackend::clearSent() {
     wire_.clear();
     ends_.clear();
+    receivers_.clear();
 }
 
 } // namespace midi

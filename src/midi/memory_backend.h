@@ -45,6 +45,8 @@ class MemoryBackend final : public Backend {
 
     // ---- what was sent ----
     std::vector<std::vector<std::uint8_t>> sent() const;
+    // Only what went to the output device with this id, in order.
+    std::vector<std::vector<std::uint8_t>> sentTo(int outputId) const;
     std::size_t sentCount() const { return ends_.size(); }
     std::size_t sentBytes() const { return wire_.size(); }
     void clearSent(); // keeps the storage, so recording allocates nothing afterwards
@@ -69,6 +71,7 @@ class MemoryBackend final : public Backend {
     std::vector<std::vector<std::uint8_t>> pendingInput_;
     std::vector<std::uint8_t> wire_; // every byte sent, in order
     std::vector<std::size_t> ends_;  // end offset of each message in wire_
+    std::vector<int> receivers_;     // output id that took each message
 };
 
 } // namespace midi

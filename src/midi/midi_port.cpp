@@ -4,7 +4,6 @@
 #include "midi/short_message.h"
 
 #include <algorithm>
-#include <array>
 #include <exception>
 
 namespace midi {
@@ -110,10 +109,11 @@ void MidiPort::SendLong(Bytes message) {
 
 void MidiPort::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
     if (!outputOpen_) return;
-    const auto size = shortMessageLength(status);
-    if (size == 0) throw EmidioutputError("Invalid MIDI status byte");
-    const std::array<std::uint8_t, 3> bytes{status, data1, data2};
-    sendBytes(Bytes(bytes.data(), size));
+    // Data bytes keep to 7 bits like those of SendShortRaw: a byte with the top bit set
+    // would start a new message on the wire.
+    const auto message = unpackShort(packShort(status, data1, data2));
+    if (message.size == 0) throw EmidioutputError("Invalid MIDI status byte");
+    sendBytes(Bytes(message.bytes.data(), message.size));
 }
 
 void MidiPort::SendShortRaw(std::uint32_t packed) {

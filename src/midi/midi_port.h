@@ -58,7 +58,8 @@ class MidiPort {
     // One complete system-exclusive message. Does nothing while no output is open.
     // A message longer than kLongMessageCapacity raises EmidioutputError.
     void SendLong(Bytes message);
-    // Checked channel message; a data byte as status raises EmidioutputError.
+    // Checked channel message; a data byte as status raises EmidioutputError. Data bytes
+    // are cut to 7 bits.
     void SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
     // Unchecked short message in packed form, for MIDI thru.
     void SendShortRaw(std::uint32_t packed);

@@ -72,6 +72,20 @@ TEST(Startup, StoredPortsOpenSilentlyAndTheDeviceNumberReachesTheStartMessages) 
     EXPECT_EQ(f.backend.sent(), expected);
 }
 
+TEST(Startup, StoredVoiceDumpsCarryTheConfiguredDeviceNumber) {
+    testing::SessionFixture f;
+    f.dir.writeIni(std::string(testing::kVirtualOutIni) + "Device=11\n");
+    auto window = startUp(f.session, f.prompts, {});
+    // A set saved or a voice sent later takes these dumps as they are.
+    const auto& image = f.session.image();
+    EXPECT_EQ(image.editVoice[0], 0xF0);
+    EXPECT_EQ(image.editVoice[2], 0x0B) << "edit voice";
+    for (std::size_t part = 0; part < image.partVoices.size(); ++part) {
+        EXPECT_EQ(image.partVoices[part][1], 0x43);
+        EXPECT_EQ(image.partVoices[part][2], 0x0B) << "voice of part " << part + 1;
+    }
+}
+
 TEST(Startup, ImageIsReadyAndTheEditorPaintedBeforeTheWindowShows) {
     testing::SessionFixture f;
     f.dir.writeIni(testing::kVirtualOutIni);
@@ -171,6 +185,37 @@ TEST(PortDialog, NewDevicesAppearWhenShownAgainAndTheSelectionStays) {
     };
     window->MidiPort2Click();
     EXPECT_EQ(f.backend.openedOutputId(), 2);
+}
+
+TEST(PortDialog, OfTwoSameNamedDevicesTheChosenOneKeepsTheBytes) {
+    testing::SessionFixture f;
+    f.dir.writeIni(testing::kVirtualOutIni);
+    f.backend.setDevices({"USB MIDI", "USB MIDI"}, {"USB MIDI", "USB MIDI"});
+    auto window = startUp(f.session, f.prompts, {});
+    const auto chooseSecond = [](QDialog& dialog) {
+        auto& ports = dynamic_cast<TXmidif&>(dialog);
+        ports.inputList()->setCurrentRow(2);
+        ports.outputList()->setCurrentRow(3);
+        ports.okButton()->click();
+    };
+    const auto keepSelection = [](QDialog& dialog) {
+        auto& ports = dynamic_cast<TXmidif&>(dialog);
+        EXPECT_EQ(ports.inputList()->currentRow(), 2);
+        EXPECT_EQ(ports.outputList()->currentRow(), 3);
+        ports.okButton()->click();
+    };
+    // Chosen once, then the dialog shown and confirmed again: still the second device.
+    for (const auto& user : {std::function<void(QDialog&)>(chooseSecond),
+                             std::function<void(QDialog&)>(keepSelection)}) {
+        f.prompts.onModal = user;
+        window->MidiPort2Click();
+        EXPECT_EQ(f.backend.openedInputId(), 1);
+        EXPECT_EQ(f.backend.openedOutputId(), 1);
+    }
+    f.backend.clearSent();
+    window->AllNotesOff1Click();
+    EXPECT_EQ(f.backend.sentTo(1).size(), 32u);
+    EXPECT_TRUE(f.backend.sentTo(0).empty());
 }
 
 } // namespace

@@ -107,6 +107,23 @@ TEST_F(PortFixture, OkRemembersTheSelectedLinesByName) {
     EXPECT_EQ(store.names.out, "XG-Orvo Out");
 }
 
+TEST(MidiPortLists, TheChosenLineOpensTheDeviceAtThatPositionAmongSameNames) {
+    // Two identical interfaces show the same name.
+    MemoryBackend backend{{"USB MIDI", "USB MIDI"}, {"USB MIDI", "USB MIDI"}};
+    midi::ManualClock clock;
+    MidiPort port(backend, clock);
+    FakeStore store;
+    midi::PortDialogLogic dialog(port, store);
+    port.FillDeviceLists();
+    port.selectLines(2, 3);
+    dialog.FormClose();
+    EXPECT_EQ(backend.openedInputId(), 1);
+    EXPECT_EQ(backend.openedOutputId(), 1);
+    port.SendShort(0x90, 60, 100);
+    EXPECT_EQ(backend.sentTo(1), (std::vector<Msg>{{0x90, 60, 100}}));
+    EXPECT_TRUE(backend.sentTo(0).empty());
+}
+
 TEST_F(PortFixture, OpenFailuresCarryTheBackendText) {
     port.FillDeviceLists();
     backend.failNextOutputOpen("Device busy");
@@ -149,6 +166,19 @@ TEST_F(PortFixture, ShortMessagesGoOutWithTheirLength) {
     EXPECT_EQ(backend.sent(),
               (std::vector<Msg>{{0x92, 60, 100}, {0xC4, 5}, {0xFE}, {0xB3, 0x7B, 0x00}}));
     EXPECT_THROW(port.SendShort(0x40, 1, 2), midi::EmidioutputError);
+}
+
+TEST_F(PortFixture, ShortDataBytesKeepToSevenBitsOnTheWire) {
+    port.FillDeviceLists();
+    port.OpenMidiOut(0);
+    // A data byte with the top bit set would be read as the status of a new message.
+    port.SendShort(0x90, 0xBC, 0xE4);
+    port.SendShort(0xC1, 0x85, 0xFF);
+    port.SendShortRaw(midi::packShort(0x90, 0xBC, 0xE4));
+    port.SendShort(0xB0, 0x80, 0x80);
+    EXPECT_EQ(backend.sent(),
+              (std::vector<Msg>{
+                  {0x90, 0x3C, 0x64}, {0xC1, 0x05}, {0x90, 0x3C, 0x64}, {0xB0, 0x00, 0x00}}));
 }
 
 TEST_F(PortFixture, LongMessagesUpToTenThousandBytesAndNoMore) {

@@ -148,6 +148,7 @@ TEST_F(GraphTest, FilterHandlePointAndColour) {
             black += work(x, y) == ColBlack;
         }
     EXPECT_GT(red, 100);
+    EXPECT_EQ(black, 0) << "while dragged the whole curve is red";
     graphs.drawFilter(part, HandleNone, canvas, {0, 0});
     for (int y = 0; y < PartGraphs::kHeight; ++y)
         for (int x = 0; x < PartGraphs::kWidth; ++x) EXPECT_NE(work(x, y), ColRed);

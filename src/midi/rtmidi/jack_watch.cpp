@@ -55,9 +55,13 @@ void JackWatch::onShutdown(void* self) {
 // Without JACK there is nothing to watch: no JACK port can be chosen.
 void silenceJackMessages() {}
 JackWatch::~JackWatch() = default;
-bool JackWatch::start() { return false; }
+bool JackWatch::start() {
+    return false;
+}
 void JackWatch::stop() {}
-bool JackWatch::portExists(const std::string&) const { return false; }
+bool JackWatch::portExists(const std::string&) const {
+    return false;
+}
 void JackWatch::onShutdown(void*) {}
 
 #endif

@@ -82,6 +82,22 @@ std::string shownName(RtMidi::Api api, const std::string& raw) {
     return withoutClientPortNumbers(raw);
 }
 
+template <class Ports> std::vector<std::string> shownNames(const Ports& ports) {
+    std::vector<std::string> names;
+    names.reserve(ports.size());
+    for (const auto& p : ports) names.push_back(p.shownName);
+    return names;
+}
+
+// Port numbers shift when devices come and go: the chosen device is found again in a
+// fresh list by its name and its position among the devices of that name.
+template <class Ports>
+const typename Ports::value_type* findAgain(const Ports& listed, int id, const Ports& now) {
+    const int at =
+        findSameDevice(shownNames(listed), static_cast<std::size_t>(id), shownNames(now));
+    return at < 0 ? nullptr : &now[static_cast<std::size_t>(at)];
+}
+
 } // namespace
 
 RtMidiBackend::RtMidiBackend(std::string clientName) : clientName_(std::move(clientName)) {
@@ -132,16 +148,12 @@ std::vector<RtMidiBackend::Port> RtMidiBackend::listPorts(bool inputs, bool alsa
 
 std::vector<std::string> RtMidiBackend::inputNames() {
     inputs_ = listPorts(true);
-    std::vector<std::string> names;
-    for (const auto& p : inputs_) names.push_back(p.shownName);
-    return names;
+    return shownNames(inputs_);
 }
 
 std::vector<std::string> RtMidiBackend::outputNames() {
     outputs_ = listPorts(false);
-    std::vector<std::string> names;
-    for (const auto& p : outputs_) names.push_back(p.shownName);
-    return names;
+    return shownNames(outputs_);
 }
 
 void RtMidiBackend::openOutput(int id) {
@@ -165,11 +177,9 @@ void RtMidiBackend::openOutput(int id) {
     }
     if (id < 0 || id >= static_cast<int>(outputs_.size())) throw BackendError("No such device");
     const auto chosen = outputs_[static_cast<std::size_t>(id)];
-    // Port numbers shift when devices come and go: find the port again by its name.
     const auto now = listPorts(false);
-    const auto it = std::find_if(now.begin(), now.end(),
-                                 [&](const Port& p) { return p.shownName == chosen.shownName; });
-    if (it == now.end()) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
+    const Port* it = findAgain(outputs_, id, now);
+    if (!it) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
     out_ = makeClient<RtMidiOut>(it->api, clientName_, this);
     if (!out_) throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
     out_->openPort(it->index, "out");
@@ -204,9 +214,8 @@ void RtMidiBackend::openInput(int id, InputCallback callback) {
     if (id < 0 || id >= static_cast<int>(inputs_.size())) throw BackendError("No such device");
     const auto chosen = inputs_[static_cast<std::size_t>(id)];
     const auto now = listPorts(true);
-    const auto it = std::find_if(now.begin(), now.end(),
-                                 [&](const Port& p) { return p.shownName == chosen.shownName; });
-    if (it == now.end()) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
+    const Port* it = findAgain(inputs_, id, now);
+    if (!it) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
     in_ = makeClient<RtMidiIn>(it->api, clientName_, this);
     if (!in_) throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
     inputCallback_ = std::move(callback);
