@@ -23,6 +23,11 @@ std::optional<std::uint32_t> thruMessage(midi::Bytes message, bool thru, int rec
     if (receiveChannel < 0 || receiveChannel >= kChannelCount) return std::nullopt;
     const auto rechannelled =
         static_cast<std::uint8_t>((status & 0xF0) | static_cast<std::uint8_t>(receiveChannel));
+    // A message cut short or with a status byte where data belongs is dropped: filling
+    // the gap with zeros would play a note or set a volume the player never sent.
+    if (message.size() != midi::shortMessageLength(status)) return std::nullopt;
+    for (std::size_t i = 1; i < message.size(); ++i)
+        if (message[i] >= 0x80) return std::nullopt;
     const std::uint8_t data1 = message.size() > 1 ? message[1] : 0;
     const std::uint8_t data2 = message.size() > 2 ? message[2] : 0;
     return midi::packShort(rechannelled, data1, data2);
