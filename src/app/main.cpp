@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
 
     midi::RtMidiBackend backend;
     midi::SteadyClock clock;
-    app::Session session(backend, clock, paths);
+    app::Session session(backend, clock, paths, midi::SenderMode::Threaded);
     app::QtPrompts prompts;
     application.setErrorHandler([&prompts](const std::string& text) {
         prompts.error(QApplication::activeWindow(), QString::fromStdString(text));

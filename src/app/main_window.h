@@ -16,6 +16,7 @@ class QScrollArea;
 namespace app {
 
 class MidiInputRelay;
+class SendProgress;
 class Session;
 class TFXg;
 class TXmidif;
@@ -39,6 +40,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     TFXg& editorWindow() { return *editor_; }
     TXmidif& portDialog() { return *portDialog_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
+    SendProgress& sendProgress() { return *sendProgress_; }
     const MainMenu& menu() const { return menu_; }
 
     // ---- commands ----
@@ -67,6 +69,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     Prompts& prompts_;
     MainMenu menu_;
     std::unique_ptr<MidiInputRelay> midiInput_;
+    SendProgress* sendProgress_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     TXmidif* portDialog_ = nullptr;
