@@ -164,12 +164,12 @@ double OutputQueue::pendingWireBytes() const {
 
 // Takes the next message off a queue into the sender's buffer when it may leave now;
 // otherwise tells how long to wait. Editor messages always go first.
-OutputQueue::Next OutputQueue::prepare(Millis& wait) {
+OutputQueue::Next OutputQueue::prepare(Millis& wait, bool overdue) {
     std::lock_guard lock(mutex_);
     seenPushes_ = pushes_;
     for (;;) {
         const Millis now = clock_.now();
-        if (notBefore_ > now) {
+        if (notBefore_ > now && !overdue) {
             wait = notBefore_ - now;
             return Next::Wait;
         }
@@ -183,14 +183,14 @@ OutputQueue::Next OutputQueue::prepare(Millis& wait) {
     if (!editor_.empty()) {
         size = editor_.frontSize();
         wait = pacer_.waitBefore(size);
-        if (wait.count() > 0) return Next::Wait;
+        if (wait.count() > 0 && !overdue) return Next::Wait;
         editor_.popInto(sending_.data());
         inFlightIsEditor_ = true;
     } else if (!thru_.empty()) {
         const auto& entry = thru_.front();
         size = entry.size;
         wait = pacer_.waitBefore(size, kThruBacklogBytes);
-        if (wait.count() > 0) return Next::Wait;
+        if (wait.count() > 0 && !overdue) return Next::Wait;
         std::copy_n(entry.bytes.begin(), size, sending_.begin());
         thru_.pop();
         inFlightIsEditor_ = false;
@@ -239,23 +239,32 @@ void OutputQueue::sendPrepared() {
 }
 
 // Inline and Stepped: the caller's thread is the sender and sleeps on the clock.
+// A clock that stands still (a benchmark's) would make every wait endless: after one
+// sleep the message goes anyway, as a blocking port would send it.
 void OutputQueue::runInline(const std::function<bool()>& done) {
+    bool overdue = false;
     for (;;) {
         Millis wait{0};
-        const Next next = prepare(wait);
+        const Next next = prepare(wait, overdue);
+        overdue = false;
         if (next == Next::Send) {
             sendPrepared();
             continue;
         }
         bool finished = false;
+        const Millis before = clock_.now();
         {
             std::lock_guard lock(mutex_);
             // A blocking port also sits out a pause that nothing follows yet.
-            const bool pauseOver = mode_ != SenderMode::Inline || notBefore_ <= clock_.now();
+            const bool pauseOver = mode_ != SenderMode::Inline || notBefore_ <= before;
             finished = failed_ || (done() && pauseOver);
         }
         if (finished) return;
         clock_.sleepFor(std::max(wait, Millis(1)));
+        if (clock_.now() == before) {
+            if (next == Next::Idle || (!hasWorkLocked() && notBefore_ > before)) return;
+            overdue = true;
+        }
     }
 }
 

@@ -88,7 +88,11 @@ class OutputQueue {
 
   private:
     enum class Next { Send, Wait, Idle };
-    Next prepare(Millis& wait);
+    Next prepare(Millis& wait, bool overdue = false);
+    bool hasWorkLocked() const {
+        std::lock_guard lock(mutex_);
+        return hasWork();
+    }
     void sendPrepared();
     bool hasWork() const { return !editor_.empty() || !thru_.empty(); }
     void runInline(const std::function<bool()>& done);
