@@ -118,3 +118,28 @@ TEST(SendQueueWindow, TheThruNoticeShowsInTheStatusField) {
 
 } // namespace
 } // namespace app
+
+namespace app {
+namespace {
+
+TEST(SendQueueWindow, TheProgramsOwnSenderThreadSendsAndStopsWithTheWindow) {
+    testing::SessionFixture f;
+    f.dir.writeIni("[Port]\nIn=NONE\nOut=XG-Orvo Out\n[Synth]\nQS Local On=1\n");
+    midi::SteadyClock clock;
+    auto session = std::make_unique<Session>(f.backend, clock, files::AppPaths{f.dir.path()},
+                                             midi::SenderMode::Threaded);
+    auto window = startUp(*session, f.prompts, {});
+    for (int part = 0; part < 4; ++part)
+        session->messages().SendPartParam(part, part * 104 + 11, 100);
+    window->close();
+    // Closing waited for the cable; the local switch was the last message out.
+    const auto sent = f.backend.sent();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back(), testing::bytes({0xF0, 0x43, 0x10, 0x4B, 0x00, 0x00, 0x09, 0x01, 0xF7}));
+    window.reset();
+    session.reset();
+    EXPECT_TRUE(f.prompts.errors.empty());
+}
+
+} // namespace
+} // namespace app
