@@ -266,7 +266,13 @@ TEST(JackRoundTrip, EditsArriveQuicklyWhileAPeerFloodsMidiThru) {
     }
     flood.join();
     port.drain();
-    std::this_thread::sleep_for(100ms);
+    for (int i = 0; i < 100; ++i) {
+        {
+            std::lock_guard lock(edits.mutex);
+            if (edits.arrived.size() >= editSent.size()) break;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
     port.CloseMidiIn();
 
     EXPECT_GT(edits.thru.load(), 0) << "thru passed the flood on";
