@@ -186,8 +186,11 @@ void TMF::setZoom(int percent) {
 void TMF::closeEvent(QCloseEvent* event) {
     unsetCursor();
     reportErrors(prompts_, this, [this] {
-        // A long send still under way ends after the message in flight.
-        session_.port().stopSending();
+        // A long send still under way ends after the message in flight; the last few
+        // edits still go.
+        const auto progress = session_.port().progress();
+        if (progress.queuedMicros - progress.doneMicros > SendProgress::kShowAboveMicros)
+            session_.port().stopSending();
         session_.messages().sendCloseMessages();
         // The process ends right after; let the last message leave the cable first.
         session_.port().drain();

@@ -85,6 +85,18 @@ TEST(SendQueueWindow, ClosingDuringALongSendStopsAfterTheMessageInFlight) {
     EXPECT_EQ(sent.back(), bytes({0xF0, 0x43, 0x10, 0x4B, 0x00, 0x00, 0x09, 0x01, 0xF7}));
 }
 
+TEST(SendQueueWindow, ClosingRightAfterAnEditStillSendsIt) {
+    SteppedWindow w;
+    w.session.settings().qsLocalOn = true;
+    w.session.applySettings();
+    w.session.messages().SendPartParam(0, 11, 99);
+    w.window->close();
+    EXPECT_EQ(
+        w.f.backend.sent(),
+        (std::vector<Message>{bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x0B, 99, 0xF7}),
+                              bytes({0xF0, 0x43, 0x10, 0x4B, 0x00, 0x00, 0x09, 0x01, 0xF7})}));
+}
+
 TEST(SendQueueWindow, AThruFloodIsToldOnceWithItsCount) {
     SteppedWindow w;
     w.session.settings().thru = true;
