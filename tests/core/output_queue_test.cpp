@@ -7,6 +7,7 @@
 #include "midi/clock.h"
 #include "midi/errors.h"
 #include "midi/memory_backend.h"
+#include "midi/message_ring.h"
 #include "midi/midi_port.h"
 #include "midi/short_message.h"
 #include "midi/thru_queue.h"
@@ -219,6 +220,37 @@ TEST_F(Stepped, ThruFloodIsBoundedLeavesNoNoteHangingAndLetsEditsGoFirst) {
     // The count of dropped messages is exact, and most of the flood was dropped.
     EXPECT_EQ(port.thruDropped() + thruOut, injected);
     EXPECT_GT(port.thruDropped(), injected / 2);
+}
+
+TEST(MessageRing, MessagesAndPausesComeOutWholeAcrossTheEndOfTheBlock) {
+    // One message always stays behind, so the entries wander round the block.
+    midi::MessageRing ring(64);
+    std::array<std::uint8_t, 64> out{};
+    const auto message = [](int round) {
+        Msg m(static_cast<std::size_t>(3 + round % 13));
+        for (std::size_t i = 0; i < m.size(); ++i) m[i] = static_cast<std::uint8_t>(round + i);
+        return m;
+    };
+    const auto popMessage = [&] {
+        const auto size = ring.frontSize();
+        ring.popInto(out.data());
+        return Msg(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(size));
+    };
+    Msg behind = message(0);
+    ring.push(midi::Bytes(behind.data(), behind.size()));
+    for (int round = 1; round < 60; ++round) {
+        const Msg m = message(round);
+        ASSERT_TRUE(ring.fits(m.size() + 4)) << round;
+        ring.push(midi::Bytes(), static_cast<std::uint16_t>(300 + round));
+        ring.push(midi::Bytes(m.data(), m.size()));
+        ASSERT_EQ(popMessage(), behind) << round;
+        ASSERT_EQ(ring.frontSize(), 0u);
+        EXPECT_EQ(ring.frontPause(), 300 + round);
+        ring.popInto(out.data());
+        behind = m;
+    }
+    EXPECT_EQ(popMessage(), behind);
+    EXPECT_TRUE(ring.empty());
 }
 
 TEST(ThruQueue, NotesAreNeverLeftHanging) {
