@@ -2,20 +2,21 @@
 
 #include "midi/midi_port.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProgressBar>
-#include <QWidget>
+
+#include <algorithm>
 
 namespace app {
 
 namespace {
 constexpr int kCheckIntervalMs = 50;
 constexpr int kSteps = 1000;
-constexpr int kBarWidth = 320;
-constexpr int kBarHeight = 18;
-constexpr int kMargin = 6;
+constexpr int kBarWidth = 240;
 } // namespace
 
-SendProgress::SendProgress(midi::MidiPort& port, QWidget& window)
+SendProgress::SendProgress(midi::MidiPort& port, QMainWindow& window)
     : QObject(&window), port_(port), window_(window), bar_(new QProgressBar(&window)) {
     bar_->setObjectName(QStringLiteral("SendProgress"));
     bar_->setRange(0, kSteps);
@@ -32,11 +33,12 @@ void SendProgress::check() {
         if (left <= kShowAboveMicros) return;
         startDone_ = progress.doneMicros;
         bar_->setValue(0);
-        bar_->setGeometry(kMargin, window_.height() - kBarHeight - kMargin, kBarWidth, kBarHeight);
+        place();
         bar_->raise();
         bar_->show();
         return;
     }
+    place(); // the window may have been resized meanwhile
     if (left == 0) {
         bar_->hide();
         return;
@@ -44,6 +46,13 @@ void SendProgress::check() {
     // Edits made meanwhile join the queue and lengthen the bar's way.
     const auto total = progress.queuedMicros - startDone_;
     bar_->setValue(static_cast<int>((progress.doneMicros - startDone_) * kSteps / total));
+}
+
+// Over the free right end of the menu bar: it covers no control while the user keeps
+// editing.
+void SendProgress::place() {
+    const int height = std::max(8, window_.menuBar()->sizeHint().height() - 4);
+    bar_->setGeometry(window_.width() - kBarWidth - 6, 2, kBarWidth, height);
 }
 
 } // namespace app

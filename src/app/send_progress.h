@@ -1,7 +1,8 @@
 #pragma once
 // The progress of every long send in one place: whenever the editor has queued more than
 // about 200 ms of cable time (a set, a bank, copies to all parts, a refresh of the drum
-// setups), a bar over the bottom of the main window follows the queue until it is empty.
+// setups), a bar at the free end of the main window's menu bar follows the queue until it
+// is empty.
 // Senders need do nothing for it; the window stays free to repaint, move and edit.
 
 #include <QObject>
@@ -9,8 +10,8 @@
 
 #include <cstdint>
 
+class QMainWindow;
 class QProgressBar;
-class QWidget;
 
 namespace midi {
 class MidiPort;
@@ -23,15 +24,17 @@ class SendProgress final : public QObject {
   public:
     static constexpr std::uint64_t kShowAboveMicros = 200'000;
 
-    SendProgress(midi::MidiPort& port, QWidget& window);
+    SendProgress(midi::MidiPort& port, QMainWindow& window);
 
     // The timer's turn; shows, advances or hides the bar.
     void check();
     const QProgressBar& bar() const { return *bar_; }
 
   private:
+    void place();
+
     midi::MidiPort& port_;
-    QWidget& window_;
+    QMainWindow& window_;
     QProgressBar* bar_;
     QTimer timer_;
     std::uint64_t startDone_ = 0;
