@@ -64,6 +64,33 @@ void BM_SendPartParam(benchmark::State& state) {
 }
 BENCHMARK(BM_SendPartParam);
 
+// Handing an edit to the output queue, with the sender thread taking it from there.
+void BM_QueuePartParam(benchmark::State& state) {
+    CountingBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock, midi::SenderMode::Threaded);
+    auto image = std::make_unique<image::SynthImage>();
+    midi::XgMessages xg(port, *image, clock);
+    image::initialiseImage(*image);
+    port.FillDeviceLists();
+    port.OpenMidiOut(0);
+    int value = 0;
+    long queued = 0;
+    const long before = benchutil::allocationCount();
+    for (auto _ : state) {
+        xg.SendPartParam(2, 2 * 104 + 11, static_cast<std::uint8_t>(value++ & 0x7F));
+        if (++queued % 4096 == 0) {
+            state.PauseTiming();
+            port.stopSending(); // the cable is far slower than this loop
+            state.ResumeTiming();
+        }
+    }
+    state.counters["allocs_per_send"] =
+        benchmark::Counter(static_cast<double>(benchutil::allocationCount() - before),
+                           benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_QueuePartParam);
+
 void BM_SendPartTableFullyChanged(benchmark::State& state) {
     Rig rig;
     // Every byte differs from its default, so every offset of every part goes out.

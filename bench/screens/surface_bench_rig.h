@@ -44,13 +44,19 @@ class QuietHost final : public editor::SurfaceHost {
 struct SurfaceRig {
     midi::MemoryBackend backend{{}, {"Module Out"}};
     midi::ManualClock clock;
-    midi::MidiPort port{backend, clock};
+    midi::SteadyClock realClock; // the sender thread's
+    midi::MidiPort port;
     std::unique_ptr<image::SynthImage> image = std::make_unique<image::SynthImage>();
     midi::XgMessages xg{port, *image, clock};
     QuietHost host;
     std::unique_ptr<editor::PartEditor> editor;
 
-    SurfaceRig() {
+    // Inline sends on the benchmark's thread; Threaded hands over to the output queue's
+    // sender like the program does.
+    explicit SurfaceRig(midi::SenderMode mode = midi::SenderMode::Inline)
+        : port(backend,
+               mode == midi::SenderMode::Threaded ? static_cast<midi::Clock&>(realClock) : clock,
+               mode) {
         ensureApplication();
         image::initialiseImage(*image);
         port.FillDeviceLists();

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
 
     midi::RtMidiBackend backend;
     midi::SteadyClock clock;
-    app::Session session(backend, clock, paths);
+    app::Session session(backend, clock, paths, midi::SenderMode::Threaded);
     app::QtPrompts prompts;
     // Installed before start-up: a logout while the port dialog asks still closes in order.
     app::TerminationSignals termination;

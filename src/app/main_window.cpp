@@ -4,6 +4,7 @@
 #include "app/editor_window.h"
 #include "app/midi_input.h"
 #include "app/port_dialog.h"
+#include "app/send_progress.h"
 #include "app/session.h"
 #include "image/image_init.h"
 
@@ -65,10 +66,25 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
         QMetaObject::invokeMethod(
             this, [this, text] { reportOutputLoss(text); }, Qt::QueuedConnection);
     });
+    // The sender meets a lost device on its own thread; the news is handled here.
+    session_.port().setSenderNotifier([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { session_.port().poll(); }, Qt::QueuedConnection);
+    });
     midiInput_ = std::make_unique<MidiInputRelay>(session_);
+    midiInput_->setDropReporter([this](const std::string& text) {
+        if (!editor_) return;
+        if (text.empty())
+            editor_->effects().hideThruNotice();
+        else
+            editor_->effects().showThruNotice(text);
+    });
+    sendProgress_ = new SendProgress(session_.port(), *this);
 }
 
-TMF::~TMF() = default;
+TMF::~TMF() {
+    session_.port().setSenderNotifier({});
+}
 
 void TMF::connectMenu() {
     connect(menu_.exit, &QAction::triggered, this, &TMF::FileExitItemClick);
@@ -241,6 +257,11 @@ void TMF::closeEvent(QCloseEvent* event) {
     closing_ = true;
     unsetCursor();
     reportErrors(prompts_, this, [this] {
+        // A long send still under way ends after the message in flight; the last few
+        // edits still go.
+        const auto progress = session_.port().progress();
+        if (progress.queuedMicros - progress.doneMicros > SendProgress::kShowAboveMicros)
+            session_.port().stopSending();
         session_.messages().sendCloseMessages();
         // The process ends right after; let the last message leave the cable first.
         session_.port().drain();

@@ -18,6 +18,7 @@ class QScrollArea;
 namespace app {
 
 class MidiInputRelay;
+class SendProgress;
 class Session;
 class TFXg;
 class TXmidif;
@@ -48,6 +49,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     TFXg& editorWindow() { return *editor_; }
     TXmidif& portDialog() { return *portDialog_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
+    SendProgress& sendProgress() { return *sendProgress_; }
     const MainMenu& menu() const { return menu_; }
     // The prompts every window of the program uses: a box ends a running drag first.
     Prompts& prompts() { return prompts_; }
@@ -86,6 +88,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     DragEndingPrompts prompts_;
     MainMenu menu_;
     std::unique_ptr<MidiInputRelay> midiInput_;
+    SendProgress* sendProgress_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     TXmidif* portDialog_ = nullptr;

@@ -7,9 +7,13 @@
 #include "midi/backend.h"
 
 #include <QObject>
+#include <QTimer>
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace app {
@@ -31,8 +35,30 @@ class MidiInputRelay final : public QObject {
     // One message on the GUI thread.
     void receive(const std::vector<std::uint8_t>& message);
 
+    // Told, once a flood of input is over, how many thru messages it cost; an empty text
+    // when the notice may go again.
+    void setDropReporter(std::function<void(const std::string&)> reporter) {
+        reporter_ = std::move(reporter);
+    }
+    // Thru messages dropped so far: at the input when the window fell behind, and at the
+    // output when the cable could not carry them.
+    std::uint64_t droppedCount() const;
+    // The drop timer's turn: reports the flood once it has calmed down.
+    void checkDrops();
+
   private:
+    void noteDrop();
+
     Session& session_;
+    // Messages posted to the GUI thread and not handled yet; above a limit the driver's
+    // thread drops what thru could drop anyway, so memory stays flat at any input rate.
+    std::atomic<int> posted_{0};
+    std::atomic<std::uint64_t> inputDropped_{0};
+    std::function<void(const std::string&)> reporter_;
+    QTimer dropTimer_;
+    std::uint64_t seenDrops_ = 0;
+    std::uint64_t reportedDrops_ = 0;
+    bool noticeShown_ = false;
 };
 
 } // namespace app

@@ -20,9 +20,10 @@ midi::SynthOptions synthOptionsOf(const files::Settings& settings) {
     return options;
 }
 
-Session::Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths paths)
+Session::Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths paths,
+                 midi::SenderMode sender)
     : backend_(backend), clock_(clock), paths_(std::move(paths)),
-      image_(std::make_unique<image::SynthImage>()), port_(backend_, clock_),
+      image_(std::make_unique<image::SynthImage>()), port_(backend_, clock_, sender),
       messages_(port_, *image_, clock_), portNames_(paths_.configFile()) {}
 
 Session::~Session() = default;

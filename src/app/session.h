@@ -29,7 +29,9 @@ midi::SynthOptions synthOptionsOf(const files::Settings& settings);
 
 class Session {
   public:
-    Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths paths);
+    // The program sends from its own thread; tests choose to block or to step.
+    Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths paths,
+            midi::SenderMode sender = midi::SenderMode::Inline);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

@@ -117,6 +117,18 @@ void EffectEditor::showLoaded() {
     redrawAll();
 }
 
+void EffectEditor::showThruNotice(const std::string& text) {
+    if (dragging() || !attached_) return;
+    const int x =
+        std::clamp(tool::kThruLed.left - kStatusWidth / 2, 0, editor::kSurfaceWidth - kStatusWidth);
+    repaint(status_.show(surface_.canvas(), x, tool::kThruLed.bottom + 4, kStatusWidth, "MIDI Thru",
+                         text));
+}
+
+void EffectEditor::hideThruNotice() {
+    if (!dragging()) hideStatus();
+}
+
 void EffectEditor::setThru(bool on) {
     thru_ = on;
     repaint(tools_.paintThruLed(on));

@@ -59,6 +59,10 @@ class EffectEditor final : public editor::EffectHook, private editor::DragTarget
 
     void setThru(bool on);
     bool thru() const { return thru_; }
+    // A notice about MIDI thru in the status field under the thru LED; a knob drag's own
+    // status takes the field back.
+    void showThruNotice(const std::string& text);
+    void hideThruNotice();
 
     // Type changes of the rows; an index outside a row's list is ignored.
     void ShowReverb(int type) { showType(image::EffectKind::Reverb, type); }

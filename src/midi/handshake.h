@@ -26,6 +26,13 @@ class Handshake {
 
     // Clears the status and restarts the tick count; call right before sending.
     void restart();
+    // Restarts only the tick count: the probe has just been handed to the device, and an
+    // answer that came in meanwhile still counts.
+    void startCounting() { start_ = clock_.now(); }
+    // Keeps the window alive once, as while waiting.
+    void runPump() {
+        if (pump_) pump_();
+    }
     // Waits for a system message (status F0 or above) since restart(). False on time-out.
     bool waitForAnswer();
 

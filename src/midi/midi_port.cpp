@@ -17,10 +17,11 @@ int findLine(const std::vector<std::string>& lines, const std::string& name) {
 
 } // namespace
 
-MidiPort::MidiPort(Backend& backend, Clock& clock)
-    : backend_(backend), clock_(clock), pacer_(clock) {}
+MidiPort::MidiPort(Backend& backend, Clock& clock, SenderMode mode)
+    : backend_(backend), clock_(clock), queue_(backend, clock, mode) {}
 
 void MidiPort::FillDeviceLists() {
+    const std::lock_guard lock(queue_.backendMutex());
     inputLines_.assign(1, kNoneLine);
     for (auto& name : backend_.inputNames()) inputLines_.push_back(std::move(name));
     outputLines_.assign(1, kNoneLine);
@@ -64,6 +65,7 @@ bool MidiPort::RestorePorts(const PortNames& stored) {
 
 void MidiPort::OpenMidiIn(int id) {
     inputOpen_ = false;
+    const std::lock_guard lock(queue_.backendMutex());
     try {
         backend_.openInput(id, [this](Bytes message) {
             if (inputHandler_) inputHandler_(message);
@@ -75,24 +77,29 @@ void MidiPort::OpenMidiIn(int id) {
 }
 
 void MidiPort::CloseMidiIn() {
+    const std::lock_guard lock(queue_.backendMutex());
     backend_.closeInput();
     inputOpen_ = false;
 }
 
 void MidiPort::OpenMidiOut(int id) {
     outputOpen_ = false;
+    queue_.discard();
     try {
+        const std::lock_guard lock(queue_.backendMutex());
         backend_.openOutput(id);
     } catch (const BackendError& e) {
         throw EmidioutputError(e.what());
     }
     const auto line = static_cast<std::size_t>(id + 2);
     outputName_ = line < outputLines_.size() ? outputLines_[line] : std::string();
-    pacer_.reset();
+    queue_.restart();
     outputOpen_ = true;
 }
 
 void MidiPort::CloseMidiOut() {
+    queue_.discard();
+    const std::lock_guard lock(queue_.backendMutex());
     backend_.closeOutput();
     outputOpen_ = false;
 }
@@ -116,30 +123,68 @@ void MidiPort::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t d
     sendBytes(Bytes(message.bytes.data(), message.size));
 }
 
-void MidiPort::SendShortRaw(std::uint32_t packed) {
-    if (!outputOpen_) return;
+bool MidiPort::SendShortRaw(std::uint32_t packed) {
+    poll();
+    if (!outputOpen_) return false;
     const auto message = unpackShort(packed);
-    if (message.size == 0) return;
-    sendBytes(Bytes(message.bytes.data(), message.size));
+    if (message.size == 0) return false;
+    const bool queued = queue_.pushThru(Bytes(message.bytes.data(), message.size));
+    poll();
+    return queued;
 }
 
 void MidiPort::AllNotesOff(int channel) {
+    poll();
+    if (!outputOpen_) return;
     const auto status = static_cast<std::uint8_t>((allNotesOffStatus_ & 0xF0) | (channel & 0x0F));
-    SendShortRaw(packShort(status, 0x7B, 0x00));
+    // It goes with the editor's messages, ahead of MIDI thru: the thru note ons still
+    // waiting on that channel would sound after it and hang.
+    queue_.dropThruNoteOns(channel);
+    const std::array<std::uint8_t, 3> bytes{status, 0x7B, 0x00};
+    sendBytes(Bytes(bytes.data(), bytes.size()));
+}
+
+void MidiPort::pause(Millis pause) {
+    if (outputOpen_) queue_.pushPause(pause);
 }
 
 void MidiPort::drain() {
-    const auto pendingMs = pacer_.pendingBytes() * 1000.0 / WirePacer::kBytesPerSecond;
+    queue_.waitUntilEmpty();
+    poll();
+    const auto pendingMs = queue_.pendingWireBytes() * 1000.0 / WirePacer::kBytesPerSecond;
     clock_.sleepFor(Millis(static_cast<long long>(pendingMs) + 1));
 }
 
-void MidiPort::sendBytes(Bytes message) {
-    pacer_.beforeSend(message.size());
-    try {
-        backend_.send(message);
-    } catch (const BackendError& e) {
-        outputFailed(e.what());
+void MidiPort::waitUntilHandedOver(const std::function<void()>& pump) {
+    const auto target = queue_.editorQueuedCount();
+    while (queue_.editorDoneCount() < target) {
+        if (pump) pump();
+        queue_.runDue();
+        if (queue_.editorDoneCount() >= target) break;
+        clock_.sleepFor(Millis(1));
     }
+    poll();
+}
+
+void MidiPort::stopSending() {
+    queue_.discard();
+}
+
+void MidiPort::poll() {
+    if (auto reason = queue_.takeFailure()) {
+        if (outputOpen_) outputFailed(*reason);
+    }
+}
+
+void MidiPort::setSenderNotifier(std::function<void()> notifier) {
+    queue_.setFailureNotifier(std::move(notifier));
+}
+
+void MidiPort::sendBytes(Bytes message) {
+    poll();
+    if (!outputOpen_) return;
+    queue_.pushEditor(message);
+    poll();
 }
 
 // A device that vanished (an unplugged interface, a stopped JACK server) is closed and
@@ -147,6 +192,7 @@ void MidiPort::sendBytes(Bytes message) {
 void MidiPort::outputFailed(const std::string& reason) {
     outputOpen_ = false;
     try {
+        const std::lock_guard lock(queue_.backendMutex());
         backend_.closeOutput();
     } catch (const BackendError&) {
         // The device is gone already; nothing more to release.

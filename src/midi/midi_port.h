@@ -4,8 +4,8 @@
 
 #include "midi/backend.h"
 #include "midi/clock.h"
+#include "midi/output_queue.h"
 #include "midi/port_name_store.h"
-#include "midi/wire_pacer.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,7 +23,9 @@ class MidiPort {
     // Told once, with a text for the user, when the open output stops taking messages.
     using OutputLostHandler = std::function<void(const std::string& text)>;
 
-    MidiPort(Backend& backend, Clock& clock);
+    // The program sends from a thread of its own (Threaded); tests and the command-line
+    // tool block on the clock (Inline) or step the sender themselves (Stepped).
+    MidiPort(Backend& backend, Clock& clock, SenderMode mode = SenderMode::Inline);
 
     // ---- device lists, as shown in the port dialog ----
     // Input lines: "NONE", then the input devices. Output lines: "NONE", the program's
@@ -55,19 +57,37 @@ class MidiPort {
     void setOutputLostHandler(OutputLostHandler handler) { lostHandler_ = std::move(handler); }
 
     // ---- sending ----
+    // Every send only queues the message and returns; it leaves at the cable's pace, in
+    // the order sent, the editor's before MIDI thru.
     // One complete system-exclusive message. Does nothing while no output is open.
     // A message longer than kLongMessageCapacity raises EmidioutputError.
     void SendLong(Bytes message);
     // Checked channel message; a data byte as status raises EmidioutputError. Data bytes
     // are cut to 7 bits.
     void SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
-    // Unchecked short message in packed form, for MIDI thru.
-    void SendShortRaw(std::uint32_t packed);
+    // Unchecked short message in packed form, for MIDI thru. False when the message was
+    // dropped because the cable could not carry it in time.
+    bool SendShortRaw(std::uint32_t packed);
     // Controller 123 (all notes off), value 0, on channel 0..15.
     void AllNotesOff(int channel);
+    // Nothing more leaves until `pause` after the message sent before.
+    void pause(Millis pause);
     // Waits until what was sent has had the time to leave a MIDI 1.0 cable, so that
     // closing the device right afterwards loses nothing.
     void drain();
+    // Waits, calling `pump` to keep the window alive, until every message sent so far has
+    // been handed to the device.
+    void waitUntilHandedOver(const std::function<void()>& pump);
+    // Stops a long send: what still waits is forgotten once the message in flight is out.
+    void stopSending();
+    // Reports a failure the sender met; call on the GUI thread when the sender says so.
+    void poll();
+    // Told on the sender's thread that poll() has something to report.
+    void setSenderNotifier(std::function<void()> notifier);
+
+    OutputQueue::Progress progress() const { return queue_.progress(); }
+    std::uint64_t thruDropped() const { return queue_.thruDropped(); }
+    OutputQueue& queue() { return queue_; }
 
   private:
     void sendBytes(Bytes message);
@@ -75,7 +95,6 @@ class MidiPort {
 
     Backend& backend_;
     Clock& clock_;
-    WirePacer pacer_;
     std::vector<std::string> inputLines_;
     std::vector<std::string> outputLines_;
     int selectedInput_ = 0;
@@ -86,6 +105,7 @@ class MidiPort {
     std::uint8_t allNotesOffStatus_ = 0xB0;
     InputCallback inputHandler_;
     OutputLostHandler lostHandler_;
+    OutputQueue queue_; // last: its sender stops before the rest goes
 };
 
 } // namespace midi

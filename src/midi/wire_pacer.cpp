@@ -10,17 +10,21 @@ double WirePacer::pendingBytes() const {
     return std::max(0.0, pending_ - elapsed * kBytesPerSecond / 1000.0);
 }
 
-void WirePacer::beforeSend(std::size_t size) {
-    const auto limit = static_cast<double>(backlog_);
-    const auto fits = std::max(0.0, limit - static_cast<double>(size));
-    double pending = pendingBytes();
-    if (pending > fits) {
-        const auto waitMs = std::ceil((pending - fits) * 1000.0 / kBytesPerSecond);
-        clock_.sleepFor(Millis(static_cast<long long>(waitMs)));
-        pending = pendingBytes();
-    }
-    pending_ = pending + static_cast<double>(size);
+Millis WirePacer::waitBefore(std::size_t size, std::size_t backlog) const {
+    const auto fits = std::max(0.0, static_cast<double>(backlog) - static_cast<double>(size));
+    const double pending = pendingBytes();
+    if (pending <= fits) return Millis(0);
+    return Millis(static_cast<long long>(std::ceil((pending - fits) * 1000.0 / kBytesPerSecond)));
+}
+
+void WirePacer::account(std::size_t size) {
+    pending_ = pendingBytes() + static_cast<double>(size);
     last_ = clock_.now();
+}
+
+void WirePacer::beforeSend(std::size_t size) {
+    clock_.sleepFor(waitBefore(size));
+    account(size);
 }
 
 void WirePacer::reset() {

@@ -22,6 +22,11 @@ class WirePacer {
 
     // Waits until a message of `size` bytes can be queued, then accounts for it.
     void beforeSend(std::size_t size);
+    // How long a message of `size` bytes must still wait until it fits into `backlog`
+    // bytes (0 when it fits now); account() then records it as handed over.
+    Millis waitBefore(std::size_t size, std::size_t backlog) const;
+    Millis waitBefore(std::size_t size) const { return waitBefore(size, backlog_); }
+    void account(std::size_t size);
     // Forgets the backlog, for example when the output is reopened.
     void reset();
 

@@ -97,7 +97,7 @@ void XgMessages::SendSystem() {
 
 void XgMessages::SendXGSystemOn() {
     port_.SendLong(t_.xgSystemOn);
-    if (port_.outputOpen()) clock_.sleepFor(kSystemOnPause);
+    port_.pause(kSystemOnPause);
 }
 
 void XgMessages::SendQSLocal(bool on) {
@@ -341,12 +341,18 @@ void XgMessages::sendCloseMessages() {
 // Asks the module whether it is ready, sends, and waits until it has taken the lot. A
 // module that does not answer in time gets nothing (more) and the user is told.
 bool XgMessages::insideHandshake(const std::function<void()>& send) {
+    const auto pump = [this] { handshake_.runPump(); };
     handshake_.restart();
     port_.SendLong(t_.probe);
+    // The output may still be busy with earlier messages: the time-out counts from the
+    // moment the probe leaves.
+    port_.waitUntilHandedOver(pump);
+    handshake_.startCounting();
     if (!waitForModule()) return false;
     send();
     // The module's time to answer starts when the last byte has been handed over; a part
     // sent parameter by parameter alone takes longer than the shortest time-out.
+    port_.waitUntilHandedOver(pump);
     handshake_.restart();
     return waitForModule();
 }
@@ -358,7 +364,7 @@ bool XgMessages::waitForModule() {
 }
 
 void XgMessages::pause() {
-    if (port_.outputOpen()) clock_.sleepFor(kParameterPause);
+    port_.pause(kParameterPause);
 }
 
 void XgMessages::stepProgress() {

@@ -39,6 +39,16 @@ TEST(ThruMessage, NotPassed) {
     EXPECT_FALSE(thru(bytes({0x90, 60, 100}), true, 16));
 }
 
+TEST(ThruMessage, IncompleteOrMalformedInputIsDroppedNotCompleted) {
+    EXPECT_FALSE(thru(bytes({0xB0, 0x07}), true, 0)) << "controller without its value";
+    EXPECT_FALSE(thru(bytes({0x90}), true, 0)) << "lone note-on status";
+    EXPECT_FALSE(thru(bytes({0xE0, 0x00}), true, 0)) << "pitch bend missing its high byte";
+    EXPECT_FALSE(thru(bytes({0xD0}), true, 0)) << "channel pressure without its value";
+    EXPECT_FALSE(thru(bytes({0x90, 60, 100, 5}), true, 0)) << "a stray byte too many";
+    EXPECT_FALSE(thru(bytes({0x90, 0x80, 100}), true, 0)) << "status byte as note number";
+    EXPECT_FALSE(thru(bytes({0xB0, 7, 0xF8}), true, 0)) << "real-time byte as value";
+}
+
 class MidiInputRelayTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -7,12 +7,15 @@
 #include "midi/clock.h"
 #include "midi/midi_port.h"
 #include "midi/rtmidi/rtmidi_backend.h"
+#include "midi/short_message.h"
 
 #include <RtMidi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -191,6 +194,171 @@ TEST(JackRoundTrip, APeerThatGoesAwayIsReportedOnce) {
     port.SendShort(0x80, 60, 0);
     EXPECT_EQ(reports, 1);
     EXPECT_FALSE(port.outputOpen());
+}
+
+std::unique_ptr<RtMidiOut> peerOutput(const std::string& client) {
+    try {
+        auto out = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, client);
+        bool failed = false;
+        out->setErrorCallback(&noteFailure, &failed);
+        out->openVirtualPort("peer out");
+        out->setErrorCallback(nullptr, nullptr);
+        if (failed) return nullptr;
+        return out;
+    } catch (const RtMidiError&) {
+        return nullptr;
+    }
+}
+
+// Edits as they reach the reading peer, with the time of arrival.
+struct TimedEdits {
+    std::mutex mutex;
+    std::vector<std::pair<std::uint8_t, std::chrono::steady_clock::time_point>> arrived;
+    std::atomic<int> thru{0};
+
+    static void callback(double, std::vector<unsigned char>* m, void* self) {
+        auto* r = static_cast<TimedEdits*>(self);
+        if (m->empty()) return;
+        if (m->front() != 0xF0) {
+            ++r->thru;
+            return;
+        }
+        std::lock_guard lock(r->mutex);
+        r->arrived.emplace_back((*m)[7], std::chrono::steady_clock::now());
+    }
+};
+
+TEST(JackRoundTrip, EditsArriveQuicklyWhileAPeerFloodsMidiThru) {
+    TimedEdits edits;
+    std::unique_ptr<RtMidiIn> reader;
+    try {
+        reader = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, "PeerReader");
+        reader->ignoreTypes(false, false, false);
+        reader->setCallback(&TimedEdits::callback, &edits);
+        reader->openVirtualPort("peer in");
+    } catch (const RtMidiError&) {
+        reader.reset();
+    }
+    auto flooder = peerOutput("PeerFlood");
+    if (!reader || !flooder) SKIP_OR_FAIL_WITHOUT_SERVER();
+
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock, midi::SenderMode::Threaded);
+    port.FillDeviceLists();
+    const int out = lineOf(port.outputLines(), "JACK: PeerReader:peer in");
+    const int in = lineOf(port.inputLines(), "JACK: PeerFlood:peer out");
+    ASSERT_GE(out, 2);
+    ASSERT_GE(in, 1);
+    port.OpenMidiOut(midi::MidiPort::outputIdOfLine(out));
+
+    // The driver's thread only queues; this thread plays the window, passing input on.
+    std::mutex inputMutex;
+    std::vector<Msg> input;
+    port.setInputHandler([&](midi::Bytes m) {
+        std::lock_guard lock(inputMutex);
+        if (input.size() < 100000) input.emplace_back(m.begin(), m.end());
+    });
+    port.OpenMidiIn(midi::MidiPort::inputIdOfLine(in));
+
+    // 10,000 notes per second for two seconds, about ten times what the cable carries.
+    std::atomic<bool> flooding{true};
+    std::thread flood([&] {
+        int n = 0;
+        const auto start = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() - start < 2s) {
+            for (int i = 0; i < 10; ++i, ++n) {
+                const std::vector<unsigned char> m{static_cast<unsigned char>(n % 2 ? 0x80 : 0x90),
+                                                   static_cast<unsigned char>(36 + (n / 2) % 48),
+                                                   100};
+                flooder->sendMessage(&m);
+            }
+            std::this_thread::sleep_for(1ms);
+        }
+        flooding = false;
+    });
+
+    std::vector<std::chrono::steady_clock::time_point> editSent;
+    auto nextEdit = std::chrono::steady_clock::now() + 200ms;
+    while (flooding) {
+        std::vector<Msg> batch;
+        {
+            std::lock_guard lock(inputMutex);
+            batch.swap(input);
+        }
+        for (const auto& m : batch) {
+            if (m.size() == 3) port.SendShortRaw(midi::packShort(m[0], m[1], m[2]));
+        }
+        if (std::chrono::steady_clock::now() >= nextEdit && editSent.size() < 16) {
+            const auto k = static_cast<std::uint8_t>(editSent.size());
+            const Msg edit{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x0B, k, 0xF7};
+            editSent.push_back(std::chrono::steady_clock::now());
+            port.SendLong(edit);
+            nextEdit += 100ms;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    flood.join();
+    port.drain();
+    for (int i = 0; i < 100; ++i) {
+        {
+            std::lock_guard lock(edits.mutex);
+            if (edits.arrived.size() >= editSent.size()) break;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    port.CloseMidiIn();
+
+    EXPECT_GT(edits.thru.load(), 0) << "thru passed the flood on";
+    EXPECT_GT(port.thruDropped(), 0u) << "and dropped what the cable could not carry";
+    std::lock_guard lock(edits.mutex);
+    ASSERT_EQ(edits.arrived.size(), editSent.size());
+    for (std::size_t k = 0; k < edits.arrived.size(); ++k) {
+        EXPECT_EQ(edits.arrived[k].first, k);
+        EXPECT_LT(edits.arrived[k].second - editSent[k], 100ms) << "edit " << k;
+    }
+}
+
+TEST(JackRoundTrip, ALossMetByTheSenderThreadIsReportedThroughPoll) {
+    Received received;
+    auto peer = peerInput(received, "PeerLost");
+    if (!peer) SKIP_OR_FAIL_WITHOUT_SERVER();
+
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock, midi::SenderMode::Threaded);
+    port.FillDeviceLists();
+    const int line = lineOf(port.outputLines(), "JACK: PeerLost:peer in");
+    ASSERT_GE(line, 2);
+    port.OpenMidiOut(midi::MidiPort::outputIdOfLine(line));
+    std::mutex mutex;
+    std::condition_variable told;
+    bool notified = false;
+    port.setSenderNotifier([&] {
+        std::lock_guard lock(mutex);
+        notified = true;
+        told.notify_all();
+    });
+    int reports = 0;
+    std::thread::id reportedOn;
+    port.setOutputLostHandler([&](const std::string&) {
+        ++reports;
+        reportedOn = std::this_thread::get_id();
+    });
+
+    peer.reset();
+    std::this_thread::sleep_for(50ms);
+    port.SendShort(0x90, 60, 100);
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(told.wait_for(lock, 2s, [&] { return notified; }));
+    }
+    port.poll();
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(reportedOn, std::this_thread::get_id()) << "only the GUI thread tells the user";
+    EXPECT_FALSE(port.outputOpen());
+    port.SendShort(0x80, 60, 0);
+    EXPECT_EQ(reports, 1);
 }
 
 } // namespace
