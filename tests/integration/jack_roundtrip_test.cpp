@@ -128,6 +128,62 @@ TEST(JackRoundTrip, VoiceDumpAndNoteArriveWhole) {
     EXPECT_EQ(messages[1], (Msg{0x90, 60, 100}));
 }
 
+// Other programs' ports that go away while the device is opened shift the numbers the
+// system opens by; every opening must still reach the chosen device and no other.
+TEST(JackRoundTrip, PortsThatGoAwayDuringOpeningsDoNotMisdirectThem) {
+    std::vector<std::unique_ptr<Received>> strayReceived;
+    std::vector<std::unique_ptr<RtMidiIn>> strays;
+    for (int i = 0; i < 24; ++i) {
+        strayReceived.push_back(std::make_unique<Received>());
+        auto stray = peerInput(*strayReceived.back(), "PeerStray" + std::to_string(i));
+        if (!stray) SKIP_OR_FAIL_WITHOUT_SERVER();
+        strays.push_back(std::move(stray));
+    }
+    Received received;
+    auto target = peerInput(received, "PeerTarget");
+    if (!target) SKIP_OR_FAIL_WITHOUT_SERVER();
+
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port(backend, clock);
+    port.FillDeviceLists();
+    const int line = lineOf(port.outputLines(), "JACK: PeerTarget:peer in");
+    ASSERT_GE(line, 2);
+
+    // The ports listed before the target's go one by one while it is opened again and again.
+    std::atomic<bool> opening{true};
+    std::thread remover([&] {
+        while (!strays.empty() && opening) {
+            strays.erase(strays.begin());
+            std::this_thread::sleep_for(2ms);
+        }
+    });
+    int sent = 0;
+    std::string failure;
+    try {
+        for (int k = 0; k < 24; ++k) {
+            port.OpenMidiOut(midi::MidiPort::outputIdOfLine(line));
+            port.SendShort(0x90, static_cast<std::uint8_t>(k), 100);
+            ++sent;
+        }
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    opening = false;
+    remover.join();
+    EXPECT_EQ(failure, "") << "after " << sent << " openings";
+
+    const auto messages = received.waitFor(static_cast<std::size_t>(sent));
+    ASSERT_EQ(messages.size(), static_cast<std::size_t>(sent));
+    for (int k = 0; k < sent; ++k)
+        EXPECT_EQ(messages[static_cast<std::size_t>(k)],
+                  (Msg{0x90, static_cast<std::uint8_t>(k), 100}));
+    for (const auto& stray : strayReceived) {
+        std::lock_guard lock(stray->mutex);
+        EXPECT_TRUE(stray->messages.empty()) << "a note went to another program's port";
+    }
+}
+
 TEST(JackRoundTrip, InputFromAPeerReachesTheHandler) {
     std::unique_ptr<RtMidiOut> peer;
     try {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <streambuf>
 #include <utility>
 
@@ -17,8 +18,8 @@
 namespace midi {
 
 struct RtMidiBackend::Port {
-    RtMidi::Api api;
-    unsigned index;
+    RtMidi::Api api = RtMidi::UNSPECIFIED;
+    unsigned index = 0;
     std::string rawName;   // as the API names it
     std::string shownName; // what the user sees and the configuration keeps
 };
@@ -96,6 +97,20 @@ const typename Ports::value_type* findAgain(const Ports& listed, int id, const P
     const int at =
         findSameDevice(shownNames(listed), static_cast<std::size_t>(id), shownNames(now));
     return at < 0 ? nullptr : &now[static_cast<std::size_t>(at)];
+}
+
+// RtMidi opens a device by its number in the system's present list. Another program's
+// port that comes or goes between our listing and the opening shifts those numbers, so an
+// opening counts only when the number still names the chosen device afterwards; otherwise
+// the device is looked up again and opened anew.
+constexpr int kOpenAttempts = 4;
+
+template <class Client>
+std::optional<unsigned> portNumberOf(Client& client, const std::string& rawName) {
+    const unsigned count = client.getPortCount();
+    for (unsigned i = 0; i < count; ++i)
+        if (client.getPortName(i) == rawName) return i;
+    return std::nullopt;
 }
 
 } // namespace
@@ -176,21 +191,13 @@ void RtMidiBackend::openOutput(int id) {
         throw BackendError("No MIDI system is available for the virtual port");
     }
     if (id < 0 || id >= static_cast<int>(outputs_.size())) throw BackendError("No such device");
-    const auto chosen = outputs_[static_cast<std::size_t>(id)];
-    const auto now = listPorts(false);
-    const Port* it = findAgain(outputs_, id, now);
-    if (!it) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
-    out_ = makeClient<RtMidiOut>(it->api, clientName_, this);
-    if (!out_) throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
-    out_->openPort(it->index, "out");
-    if (auto error = takeError(); !error.empty() || !out_->isPortOpen()) {
-        out_.reset();
-        throw BackendError(error.empty() ? "Cannot open \"" + chosen.shownName + "\"" : error);
-    }
-    outputIsJack_ = it->api == RtMidi::UNIX_JACK;
-    outputIsAlsaDevice_ = it->api == RtMidi::LINUX_ALSA;
-    outputTarget_ = it->rawName;
-    outputAlsaName_ = it->shownName;
+    Port opened;
+    out_ = openListed<RtMidiOut>(
+        false, id, [](RtMidiOut&) {}, opened);
+    outputIsJack_ = opened.api == RtMidi::UNIX_JACK;
+    outputIsAlsaDevice_ = opened.api == RtMidi::LINUX_ALSA;
+    outputTarget_ = opened.rawName;
+    outputAlsaName_ = opened.shownName;
     if (outputIsJack_) jackWatch_.start();
 }
 
@@ -212,26 +219,24 @@ void RtMidiBackend::closeOutput() {
 void RtMidiBackend::openInput(int id, InputCallback callback) {
     closeInput();
     if (id < 0 || id >= static_cast<int>(inputs_.size())) throw BackendError("No such device");
-    const auto chosen = inputs_[static_cast<std::size_t>(id)];
-    const auto now = listPorts(true);
-    const Port* it = findAgain(inputs_, id, now);
-    if (!it) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
-    in_ = makeClient<RtMidiIn>(it->api, clientName_, this);
-    if (!in_) throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
     inputCallback_ = std::move(callback);
-    // System messages count too: the handshake waits for any of them.
-    in_->ignoreTypes(false, false, false);
-    in_->setCallback(
-        [](double, std::vector<unsigned char>* message, void* self) {
-            auto* backend = static_cast<RtMidiBackend*>(self);
-            if (message != nullptr && !message->empty() && backend->inputCallback_)
-                backend->inputCallback_(Bytes(message->data(), message->size()));
-        },
-        this);
-    in_->openPort(it->index, "in");
-    if (auto error = takeError(); !error.empty() || !in_->isPortOpen()) {
-        in_.reset();
-        throw BackendError(error.empty() ? "Cannot open \"" + chosen.shownName + "\"" : error);
+    const auto prepare = [this](RtMidiIn& client) {
+        // System messages count too: the handshake waits for any of them.
+        client.ignoreTypes(false, false, false);
+        client.setCallback(
+            [](double, std::vector<unsigned char>* message, void* self) {
+                auto* backend = static_cast<RtMidiBackend*>(self);
+                if (message != nullptr && !message->empty() && backend->inputCallback_)
+                    backend->inputCallback_(Bytes(message->data(), message->size()));
+            },
+            this);
+    };
+    Port opened;
+    try {
+        in_ = openListed<RtMidiIn>(true, id, prepare, opened);
+    } catch (...) {
+        inputCallback_ = nullptr;
+        throw;
     }
 }
 
@@ -272,6 +277,36 @@ void RtMidiBackend::send(Bytes message) {
     takeError();
     out_->sendMessage(message.data(), message.size());
     if (auto error = takeError(); !error.empty()) throw BackendError(error);
+}
+
+template <class Client, class Prepare>
+std::unique_ptr<Client> RtMidiBackend::openListed(bool inputs, int id, Prepare prepare,
+                                                  Port& opened) {
+    const std::vector<Port>& listed = inputs ? inputs_ : outputs_;
+    const Port chosen = listed[static_cast<std::size_t>(id)];
+    std::string error;
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        const auto now = listPorts(inputs);
+        const Port* it = findAgain(listed, id, now);
+        if (!it) throw BackendError("The device \"" + chosen.shownName + "\" is gone");
+        auto client = makeClient<Client>(it->api, clientName_, this);
+        if (!client)
+            throw BackendError("The MIDI system of \"" + chosen.shownName + "\" is not running");
+        prepare(*client);
+        // The number the device has this moment, looked up by the client that opens it.
+        const auto index = portNumberOf(*client, it->rawName);
+        takeError();
+        if (!index) continue;
+        client->openPort(*index, inputs ? "in" : "out");
+        error = takeError();
+        if (error.empty() && client->isPortOpen() && client->getPortName(*index) == it->rawName) {
+            takeError();
+            opened = *it;
+            opened.index = *index;
+            return client;
+        }
+    }
+    throw BackendError(error.empty() ? "Cannot open \"" + chosen.shownName + "\"" : error);
 }
 
 } // namespace midi

@@ -40,6 +40,10 @@ class RtMidiBackend final : public Backend {
 
   private:
     std::vector<Port> listPorts(bool inputs, bool alsaOnly = false);
+    // Opens listed device `id` with a new client; `prepare` runs on the client before its
+    // port opens. Fills `opened` with the device as found at the moment of opening.
+    template <class Client, class Prepare>
+    std::unique_ptr<Client> openListed(bool inputs, int id, Prepare prepare, Port& opened);
     std::string takeError();
     void checkOutputAlive();
 
