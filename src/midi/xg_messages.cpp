@@ -22,7 +22,7 @@ constexpr std::size_t kPartDumpAOffsets = 41; // offsets 0..40
 } // namespace
 
 XgMessages::XgMessages(MidiPort& port, image::SynthImage& image, Clock& clock)
-    : port_(port), image_(image), clock_(clock), handshake_(clock) {}
+    : port_(port), image_(image), handshake_(clock) {}
 
 void XgMessages::setDeviceNumber(int n) {
     device_ = std::clamp(n, 0, 15);

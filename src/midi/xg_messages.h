@@ -103,7 +103,6 @@ class XgMessages {
 
     MidiPort& port_;
     image::SynthImage& image_;
-    Clock& clock_;
     Handshake handshake_;
     XgTemplates t_;
     SynthOptions options_;
