@@ -65,6 +65,26 @@ TEST(MidiCapacity, AFileLargerThanItsDeclaredTracksCanHoldIsRefused) {
     EXPECT_EQ(data.eventCount(), 1u);
 }
 
+TEST(MidiCapacity, ReadingStopsWhereTheChunksStop) {
+    testfiles::TempFolder folder("midi_claims");
+    // A header that claims 65,535 tracks (a bound far above the file's size) and then
+    // nothing but zeros: the reader stops at the first chunk that is none, without taking
+    // the gigabyte behind it into memory.
+    const auto path = folder / "claims.mid";
+    writeBytes(path, {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0xFF, 0xFF, 0, 180});
+    std::filesystem::resize_file(path, 1ull << 30);
+    EXPECT_EQ(activationError(path), "Invalid Track Start ID");
+
+    // A real track, then a chunk whose length runs past the end: the end of the file is
+    // what is reported, as when the whole file was read.
+    Bytes bytes = testsmf::file({0x00, 0xFF, 0x2F, 0x00});
+    bytes[11] = 2; // two tracks
+    const Bytes cut = {'M', 'T', 'r', 'k', 0x00, 0x10, 0x00, 0x00, 0x00};
+    bytes.insert(bytes.end(), cut.begin(), cut.end());
+    writeBytes(path, bytes);
+    EXPECT_EQ(activationError(path), "Unexpected End of File");
+}
+
 TEST(MidiCapacity, ATrackChunkLongerThanATrackCanHoldIsRefusedBeforeItIsWalked) {
     Bytes bytes = testsmf::header(1, 1, 180);
     testsmf::appendText(bytes, "MTrk");
