@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace files {
 
@@ -40,14 +41,19 @@ std::optional<int> parseProfileInt(std::string_view text) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
-    // Editors that save UTF-8 may put a byte-order mark in front of the first line.
+    // Editors that save UTF-8 may put a byte-order mark in front of the first line; it is
+    // dropped there (after any blanks), so the line reads and is written back without it.
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
+    bool firstLine = true;
     while (!text.empty()) {
         const auto newline = text.find('\n');
-        const std::string_view raw = text.substr(0, newline);
+        std::string_view raw = text.substr(0, newline);
         text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-        const std::string_view line = trim(raw);
+        std::string_view line = trim(raw);
+        if (std::exchange(firstLine, false) && line.starts_with(byteOrderMark)) {
+            line = trim(line.substr(byteOrderMark.size()));
+            raw = line;
+        }
         if (line.size() >= 2 && line.front() == '[' && line.find(']') != std::string_view::npos) {
             const auto name = trim(line.substr(1, line.find(']') - 1));
             ini.sections_.push_back({std::string(name), {}});

@@ -81,6 +81,16 @@ TEST(IniFile, AByteOrderMarkDoesNotHideTheFirstSection) {
     EXPECT_EQ(ini.text(), "[Port]\nOut=Synth\n");
 }
 
+TEST(IniFile, AByteOrderMarkAfterBlanksIsDroppedTooSoWritingItBackReadsTheSame) {
+    // Found by the fuzzer: a mark behind a carriage return hid a section header that the
+    // written file then showed, so the written file read differently.
+    auto ini = IniFile::parse("\r\xEF\xBB\xBF[Synth][\xF6.\xFF\xFF");
+    ini.setValue("Synth", "Timeout", "10");
+    const auto again = IniFile::parse(ini.text());
+    EXPECT_EQ(again.value("Synth", "Timeout"), "10");
+    EXPECT_EQ(again.text(), ini.text());
+}
+
 TEST(IniFile, AFileThatCannotBeReadIsReportedNotTakenAsEmpty) {
     testfiles::TempFolder folder("ini_kinds");
     const auto asFolder = folder / "XG-Orvo.INI";
