@@ -41,8 +41,8 @@ std::optional<int> parseProfileInt(std::string_view text) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
-    // Editors that save UTF-8 may put a byte-order mark in front of the first line; it is
-    // dropped there (after any blanks), so the line reads and is written back without it.
+    // Editors that save UTF-8 may put a byte-order mark in front of the first line; marks
+    // are dropped there (after any blanks), so the line reads and is written back without.
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     bool firstLine = true;
     while (!text.empty()) {
@@ -51,7 +51,7 @@ IniFile IniFile::parse(std::string_view text) {
         text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
         std::string_view line = trim(raw);
         if (std::exchange(firstLine, false) && line.starts_with(byteOrderMark)) {
-            line = trim(line.substr(byteOrderMark.size()));
+            while (line.starts_with(byteOrderMark)) line = trim(line.substr(byteOrderMark.size()));
             raw = line;
         }
         if (line.size() >= 2 && line.front() == '[' && line.find(']') != std::string_view::npos) {

@@ -89,6 +89,10 @@ TEST(IniFile, AByteOrderMarkAfterBlanksIsDroppedTooSoWritingItBackReadsTheSame) 
     const auto again = IniFile::parse(ini.text());
     EXPECT_EQ(again.value("Synth", "Timeout"), "10");
     EXPECT_EQ(again.text(), ini.text());
+
+    auto twice = IniFile::parse("\xEF\xBB\xBF\xEF\xBB\xBF[Port]\nIn=A\n");
+    EXPECT_EQ(twice.value("Port", "In"), "A");
+    EXPECT_EQ(twice.text(), "[Port]\nIn=A\n");
 }
 
 TEST(IniFile, AFileThatCannotBeReadIsReportedNotTakenAsEmpty) {
