@@ -8,7 +8,7 @@ namespace editor {
 
 std::string stripAreaName(int part, int c) {
     const auto index = static_cast<std::size_t>(std::clamp(c, 0, kStripControlCount));
-    return "Part " + std::to_string(part + 1) + " " + kStripControls[index].name;
+    return "P" + std::to_string(part + 1) + " " + kStripControls[index].name;
 }
 
 std::string pageAreaName(int n) {

@@ -7,7 +7,8 @@
 
 namespace editor {
 
-// "Part 3 Reverb Send" for strip control c (1..10) of part index 2.
+// "P3 Reverb Send" for strip control c (1..10) of the third part (index 2); short, so that
+// the overlay's labels fit the strips.
 std::string stripAreaName(int part, int c);
 // "Attack Time" for page control n (1..68).
 std::string pageAreaName(int n);

@@ -14,7 +14,7 @@
 
 namespace editor {
 
-// A hit rectangle with a name a person can read ("Part 3 Reverb", "Reverb knob 2").
+// A hit rectangle with a name a person can read ("P3 Reverb Send", "Reverb knob 2").
 struct NamedArea {
     std::string name;
     HitRect rect;

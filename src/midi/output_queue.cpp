@@ -79,24 +79,24 @@ void OutputQueue::dropThruNoteOns(int channel) {
     thru_.dropNoteOns(channel);
 }
 
-void OutputQueue::discard() {
-    std::unique_lock lock(mutex_);
+void OutputQueue::forgetWaiting() {
     editor_.clear();
     thru_.clear();
     editorDone_ = editorQueued_;
     progress_.doneMicros = progress_.queuedMicros;
     notBefore_ = Millis(0);
+}
+
+void OutputQueue::discard() {
+    std::unique_lock lock(mutex_);
+    forgetWaiting();
     doneCv_.wait(lock, [this] { return !inFlight_; });
     doneCv_.notify_all();
 }
 
 void OutputQueue::restart() {
     std::lock_guard lock(mutex_);
-    editor_.clear();
-    thru_.clear();
-    editorDone_ = editorQueued_;
-    progress_.doneMicros = progress_.queuedMicros;
-    notBefore_ = Millis(0);
+    forgetWaiting();
     pacer_.reset();
     failed_ = false;
     failure_.reset();

@@ -88,6 +88,8 @@ class OutputQueue {
 
   private:
     enum class Next { Send, Wait, Idle };
+    // Drops what waits, editor and thru alike, as if it had been sent; the mutex is held.
+    void forgetWaiting();
     Next prepare(Millis& wait, bool overdue = false);
     bool hasWorkLocked() const {
         std::lock_guard lock(mutex_);

@@ -143,7 +143,7 @@ TEST_F(EditorWindowTest, DeviceLostMidDragEndsTheDragAndTheNextPressStartsAnothe
     f.session.port().OpenMidiOut(output);
     f.backend.clearSent();
     move(p);
-    const QPoint second = editor().windowPointOf(60, 86); // part 2's reverb send
+    const QPoint second = editor().windowPointOf(60, 86); // the second part's reverb send
     press(second);
     move(second - QPoint(0, 1));
     release(second - QPoint(0, 1));

@@ -41,7 +41,7 @@ TEST(Screenshot, HotOutlinesTheRectanglesAPressIsTestedAgainst) {
         EXPECT_NE(hot.pixel(corner), plain.pixel(corner)) << corner.x() << "," << corner.y();
     EXPECT_EQ(hot.pixel(750, 50), plain.pixel(750, 50));
     EXPECT_EQ(hot.pixel(715, 60), plain.pixel(715, 60));
-    // Part 1's volume fader (19, 255)-(42, 268) too.
+    // The first part's volume fader (19, 255)-(42, 268) too.
     EXPECT_NE(hot.pixel(19, 255), plain.pixel(19, 255));
     EXPECT_NE(hot.pixel(42, 268), plain.pixel(42, 268));
 }

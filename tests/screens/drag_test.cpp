@@ -77,7 +77,7 @@ TEST_F(Drag, AnEndedDragLeavesNothingBehindAndTheNextPressStartsAfresh) {
 
     // The release that the box swallowed never comes; the next press is a new drag.
     value(1, 19) = 70;
-    press(60, 86); // part 2's reverb send
+    press(60, 86); // the second part's reverb send
     moveBy(0, -1);
     EXPECT_EQ(sent(), (std::vector<Msg>{{0xB0, 0x7B, 0x00}, partParam(1, kReverbAddress, 71)}));
     EXPECT_EQ(value(0, 19), 44);

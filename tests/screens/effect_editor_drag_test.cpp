@@ -88,10 +88,10 @@ TEST_F(EffectDrag, TheSurfaceNamesItsHitAreasWithTheEffectRowsAfterTheParts) {
         return std::optional<HitRect>();
     };
     const std::string reverb = editor::kStripControls[editor::strip::kReverb].name;
-    EXPECT_EQ(find("Part 16 " + reverb), (HitRect{545, 75, 568, 98}));
+    EXPECT_EQ(find("P16 " + reverb), (HitRect{545, 75, 568, 98}));
     EXPECT_EQ(find("Reverb knob 1"), knobRect(EffectKind::Reverb, 1));
     EXPECT_FALSE(find("Chorus knob 5").has_value()) << "Chorus 1 shows no fifth knob";
-    EXPECT_EQ(areas.front().name, "Part 1 " + std::string(editor::kStripControls[1].name));
+    EXPECT_EQ(areas.front().name, "P1 " + std::string(editor::kStripControls[1].name));
 }
 
 TEST_F(EffectDrag, HiddenSlotsAndMovesWithoutADragDoNothing) {

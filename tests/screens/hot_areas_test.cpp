@@ -124,9 +124,9 @@ struct HotAreas : EffectEditorFixture {
         // none of the checks above passed by having nothing to check.
         std::set<std::string> owners;
         for (const DrawnControl& control : record.items()) owners.insert(control.owner);
-        for (const char* name : {"Master Tune", "Master Volume", "Transpose", "QS300 EDIT", "KEYB",
-                                 "DRUM", "RANGE", "INS", "SYS", "Reverb type list",
-                                 "Part 1 Reverb Send", "Part 16 Volume", "Vibrato Delay"})
+        for (const char* name :
+             {"Master Tune", "Master Volume", "Transpose", "QS300 EDIT", "KEYB", "DRUM", "RANGE",
+              "INS", "SYS", "Reverb type list", "P1 Reverb Send", "P16 Volume", "Vibrato Delay"})
             EXPECT_TRUE(owners.count(name)) << state << ": nothing drawn for " << name;
     }
 };
