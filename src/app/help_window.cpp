@@ -42,7 +42,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("Search"));
     search_->setClearButtonEnabled(true);
-    auto* findButton = toolButton(this, QStringLiteral("Find"), QStringLiteral("\U0001F50D"));
+    auto* findButton = toolButton(this, QStringLiteral("Find"), QStringLiteral("Find"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);

@@ -29,6 +29,13 @@ TEST(Help, EveryLinkedTopicHasAPageInBothLanguages) {
             const QString page = resourceOf(helpPageUrl(topic.name, english));
             EXPECT_TRUE(QFile::exists(page)) << page.toStdString();
         }
+        // Opened in the help window, each topic shows its own page.
+        HelpWindow help;
+        for (const HelpTopic& topic : helpTopics()) {
+            help.showTopic(topic.name, english);
+            EXPECT_FALSE(help.browser().documentTitle().isEmpty()) << topic.name;
+            EXPECT_EQ(help.browser().source().toString(), helpPageUrl(topic.name, english));
+        }
         // A topic the help does not know opens the contents rather than nothing.
         EXPECT_EQ(helpPageUrl("no such topic", english), helpPageUrl("Inhalt", english));
     }

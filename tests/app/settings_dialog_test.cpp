@@ -2,6 +2,7 @@
 // actions its creation runs.
 
 #include "app/editor_window.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/settings_command.h"
 #include "app/settings_dialog.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextBrowser>
 
 #include <fstream>
 
@@ -184,6 +186,7 @@ TEST(SettingsDialog, HelpButtonOpensTheSettingsTopic) {
     SettingsFixture f;
     f.settings([](TFSets& d) { control<QPushButton>(d, "HelpBtn")->click(); }, "CancelBtn");
     ASSERT_NE(f.window->helpWindow(), nullptr);
+    EXPECT_EQ(f.window->helpWindow()->browser().documentTitle(), "Settings");
 }
 
 // Records the order in which a confirmed choice is applied.
