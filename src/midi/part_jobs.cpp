@@ -69,8 +69,9 @@ CopyOutcome CopyParts(image::SynthImage& image, XgMessages& messages, int source
             break;
         }
     }
-    // What the image now holds reaches the module even after a time-out, so that the
-    // screen and the module agree again once it answers.
+    // A module that did not answer would only time out again: the copy ends here, and
+    // what was copied stays in the image.
+    if (outcome.timedOut) return outcome;
     for (int t : outcome.targets)
         if (!messages.SendPart(t)) break;
     return outcome;

@@ -15,14 +15,16 @@ namespace midi {
 inline constexpr int kAllPartsTarget = 16;
 
 struct CopyOutcome {
-    std::vector<int> targets; // the parts that were changed and sent whole, in part order
-    bool timedOut = false;    // a voice dump found the module not ready; the copy ended
+    std::vector<int> targets; // the parts that were changed, in part order
+    // A voice dump found the module not ready ("QS300 Timeout" has been shown): the copy
+    // ended there and no part was sent whole.
+    bool timedOut = false;
 };
 
 // Copies the chosen groups from `source` to `target` (0..15, or kAllPartsTarget). The
 // voice group follows the rules of the module's pairs and sends the user voice, inside the
 // handshake where the module needs one. Afterwards every changed target is sent whole, in
-// part order. The source record is never written.
+// part order, unless the module timed out. The source record is never written.
 CopyOutcome CopyParts(image::SynthImage& image, XgMessages& messages, int source, int target,
                       const image::CopyChoice& choice);
 

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -171,6 +172,27 @@ TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheVoiceToo) {
     backend.clearSent();
     midi::CopyParts(*image, xg, 2, 15, only(image::kVoiceGroup));
     EXPECT_EQ(bulkParts(), std::vector<int>{15});
+}
+
+TEST_F(PartJobs, ModuleThatDoesNotAnswerEndsTheCopyAtTheFirstVoice) {
+    midi::SynthOptions qs300;
+    qs300.type = midi::SynthType::Qs300;
+    xg.setOptions(qs300);
+    std::vector<std::string> alerts;
+    xg.setAlertHandler([&](const std::string& text) { alerts.push_back(text); });
+    image->part(4, off::kBankMsb) = image::kBankQsUserVoice;
+    image->part(4, off::kPan) = 7;
+    image->userVoiceKind[4] = image::kSinglePartVoice;
+
+    const auto outcome =
+        midi::CopyParts(*image, xg, 4, midi::kAllPartsTarget, image::defaultCopyChoice());
+    EXPECT_TRUE(outcome.timedOut);
+    EXPECT_EQ(outcome.targets, std::vector<int>{0});
+    EXPECT_EQ(alerts, std::vector<std::string>{"QS300 Timeout"});
+    // Only the probe left; the first target keeps what was copied, the second has nothing.
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xF0, 0x43, 0x30, 0x4C, 0x08, 0x00, 0x00, 0xF7}}));
+    EXPECT_EQ(image->part(0, off::kPan), 7);
+    EXPECT_EQ(image->part(1, off::kPan), 64);
 }
 
 TEST_F(PartJobs, InitializeKeepsOrResetsTheVoice) {
