@@ -81,6 +81,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void DeutscheHilfe1Click();
     // The help window at a topic ("Inhalt", "X_Settings", ...) in the chosen language.
     void openHelp(std::string_view topic);
+    // The help topic of the screen in front (F1 opens it).
+    std::string_view screenHelpTopic() const;
     void setZoom(int percent);
 
     // ---- effects::ToolStripHooks (the QS300 editor, the virtual keyboard, the drum

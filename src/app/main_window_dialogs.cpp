@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QShortcut>
 
 namespace app {
 
@@ -41,6 +42,18 @@ void TMF::connectDialogCommands() {
     connect(menu_.manual, &QAction::triggered, this, &TMF::XGOrvoHelp1Click);
     connect(menu_.englishHelp, &QAction::triggered, this, &TMF::EnglishHelp1Click);
     connect(menu_.germanHelp, &QAction::triggered, this, &TMF::DeutscheHilfe1Click);
+    // F1 opens the page of the screen in front.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(screenHelpTopic()); });
+}
+
+std::string_view TMF::screenHelpTopic() const {
+    if (!editor_) return "Inhalt";
+    const editor::Panels& panels = editor_->panels();
+    if (panels.isOpen(editor::Panel::VoiceEditor)) return "X_QS300Editor";
+    if (panels.isOpen(editor::Panel::DrumEditor)) return "X_DrumEditor";
+    if (panels.isOpen(editor::Panel::KeyboardRange)) return "X_KeyRange";
+    return "X_PartEditor";
 }
 
 void TMF::createDialogs(const std::function<void(Session&)>& autoload) {

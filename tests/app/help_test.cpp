@@ -111,6 +111,10 @@ TEST(Help, MenusOpenTheChosenLanguageAndTheChoiceIsKept) {
     EXPECT_EQ(window->helpWindow()->browser().documentTitle(), "XG-Orvo Help");
     window->menu().manual->trigger();
     EXPECT_TRUE(window->helpWindow()->isVisible());
+    // F1 names the screen in front; every such topic has its page.
+    EXPECT_EQ(window->screenHelpTopic(), "X_PartEditor");
+    window->openHelp(window->screenHelpTopic());
+    EXPECT_EQ(window->helpWindow()->browser().documentTitle(), "The part editor");
 }
 
 } // namespace
