@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QShortcut>
 
 namespace app {
@@ -42,6 +43,14 @@ void TMF::connectDialogCommands() {
     connect(menu_.manual, &QAction::triggered, this, &TMF::XGOrvoHelp1Click);
     connect(menu_.englishHelp, &QAction::triggered, this, &TMF::EnglishHelp1Click);
     connect(menu_.germanHelp, &QAction::triggered, this, &TMF::DeutscheHilfe1Click);
+    // While the QS300 voice editor is open, the part it edits may not be copied over or
+    // reset behind its back.
+    connect(menu_.job, &QMenu::aboutToShow, this, [this] {
+        const bool voiceEditorOpen =
+            editor_ && editor_->panels().isOpen(editor::Panel::VoiceEditor);
+        menu_.copyPart->setEnabled(!voiceEditorOpen);
+        menu_.initializePart->setEnabled(!voiceEditorOpen);
+    });
     // F1 opens the page of the screen in front.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(screenHelpTopic()); });
