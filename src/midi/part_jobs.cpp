@@ -1,5 +1,6 @@
 #include "midi/part_jobs.h"
 
+#include "image/voice_pairs.h"
 #include "midi/image_reset.h"
 
 namespace midi {
@@ -35,10 +36,19 @@ bool copyVoice(image::SynthImage& image, XgMessages& messages, int source, int t
     dump[image::kVoiceDumpNumberByte] = static_cast<image::Byte>(target);
     if (!messages.SendQSVoice(dump)) return false;
 
+    // The board plays elements 3 and 4 of the voice on the next part, under that part's
+    // own user voice number.
     const int upper = target + 1;
     if (db50 && image::isFourElementVoice(dump) && upper < image::kPartCount) {
+        image::VoiceDump& upperDump = image.partVoices[at(upper)];
+        upperDump = image::upperHalfDump(dump, upper);
+        image.userVoiceKind[at(upper)] = image::kXgVoice;
+        image.pairFlagLow[at(upper)] = 1;
+        image.pairFlagHigh[at(upper)] = 1;
+        messages.SendQSVoice(upperDump);
         for (int o : kVoiceOffsets) {
-            image.part(upper, o) = image.part(target, o);
+            image.part(upper, o) =
+                o == off::kProgram ? static_cast<image::Byte>(upper) : image.part(target, o);
             messages.SendPartParam(upper, upper * image::kPartRecordSize + o, image.part(upper, o));
         }
     }

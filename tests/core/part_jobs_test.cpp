@@ -1,6 +1,7 @@
 #include "image/image_init.h"
 #include "image/part_copy.h"
 #include "image/part_defaults.h"
+#include "image/voice_layout.h"
 #include "midi/clock.h"
 #include "midi/memory_backend.h"
 #include "midi/midi_port.h"
@@ -153,20 +154,36 @@ TEST_F(PartJobs, UserVoiceGoesToTheTargetUnderItsOwnNumber) {
     EXPECT_EQ(bulkParts(), std::vector<int>{6});
 }
 
-TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheVoiceToo) {
+TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheUpperElements) {
     image->part(2, off::kBankMsb) = image::kBankQsUserVoice;
     image->part(2, off::kProgram) = 2;
     image->userVoiceKind[2] = image::kTwoPartVoice;
-    image->partVoices[2][image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte] = 15;
+    image::VoiceDump& voice = image->partVoices[2];
+    voice[image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte] = 15;
+    voice[image::kVoiceDumpDataStart + image::voice::elementStart(2)] =
+        0x33; // element 3's first byte
     midi::CopyParts(*image, xg, 2, 8, only(image::kVoiceGroup));
+
     EXPECT_EQ(image->part(9, off::kBankMsb), image::kBankQsUserVoice);
+    EXPECT_EQ(image->userVoiceKind[8], image::kTwoPartVoice);
+    EXPECT_EQ(image->pairFlagHigh[9], 1);
+    const image::VoiceDump& upper = image->partVoices[9];
+    EXPECT_EQ(upper[image::kVoiceDumpNumberByte], 9);
+    EXPECT_EQ(upper[image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte], 3);
+    EXPECT_EQ(upper[image::kVoiceDumpDataStart + image::voice::elementStart(0)], 0x33);
+
+    // The voice, its upper half, the four part parameters of the upper part, then both
+    // parts whole.
     const auto all = sent();
-    ASSERT_GE(all.size(), 5u);
-    const std::vector<Msg> upper(all.begin() + 1, all.begin() + 5);
-    EXPECT_EQ(upper, (std::vector<Msg>{{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x07, 0x00, 0xF7},
-                                       {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x01, 0x3F, 0xF7},
-                                       {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x02, 0x00, 0xF7},
-                                       {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x03, 0x02, 0xF7}}));
+    ASSERT_GE(all.size(), 6u);
+    EXPECT_EQ(all[0][image::kVoiceDumpNumberByte], 8);
+    EXPECT_EQ(all[1], Msg(upper.begin(), upper.end()));
+    const std::vector<Msg> params(all.begin() + 2, all.begin() + 6);
+    EXPECT_EQ(params, (std::vector<Msg>{{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x07, 0x00, 0xF7},
+                                        {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x01, 0x3F, 0xF7},
+                                        {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x02, 0x00, 0xF7},
+                                        {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x03, 0x09, 0xF7}}));
+    EXPECT_EQ(bulkParts(), std::vector<int>{8});
 
     // Onto the last part there is no next part: nothing is written past the table.
     backend.clearSent();
