@@ -78,11 +78,14 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    voices_ = std::make_unique<VoiceChooser>(session_, *this);
     setZoom(session_.zoomPercent());
 }
 
 TFXg::~TFXg() {
-    // The effect editor unhooks itself from the part editor, which must still be there.
+    // The effect editor and the voice lists unhook themselves from the part editor, which
+    // must still be there.
+    voices_.reset();
     effects_.reset();
 }
 

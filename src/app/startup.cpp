@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/editor_window.h"
+#include "app/qs300_file_commands.h"
 
 namespace app {
 
@@ -58,6 +59,8 @@ std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOpti
     auto window = std::make_unique<TMF>(session, prompts);
     window->createEditorWindow();
     window->createPortDialog(options.restorePorts, options.mayAskForPorts);
+    // The start actions in their order: the QS300 bank, then QS300 local off and XG on.
+    window->qs300Files().autoload();
     reportErrors(prompts, window.get(), [&] { session.messages().sendStartMessages(); });
     window->placeWindow();
     return window;
