@@ -11,7 +11,9 @@ namespace {
 
 constexpr int kCategoryTop = 110;
 constexpr int kCategoryWidth = 89;
-constexpr int kCategoryHeight = 270;
+// Tall enough for all nineteen categories in the list face's 15-pixel rows, so that
+// "QS300 User" shows without scrolling.
+constexpr int kCategoryHeight = kVoiceCategoryCount * 15 + 4;
 // The gap between the strip, the category list and the voice list.
 constexpr int kGap = 2;
 // Plain lists are as tall as their items.
