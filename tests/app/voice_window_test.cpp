@@ -247,5 +247,39 @@ TEST_F(VoiceWindowTest, AutoloadBankIsThereAfterTheNextStart) {
     EXPECT_EQ(image().bank[127], bank[127]);
 }
 
+// A musician's evening: a violin, the factory bank kept as a file and loaded again, a user
+// voice on the seventh part stored into the last place, the bank kept as the autoload
+// file, and the next start finds the stored voice there.
+TEST_F(VoiceWindowTest, StoredVoiceSurvivesARestartThroughTheAutoloadBank) {
+    auto choose = [&](int part, int category, int item) {
+        clickSurface(30 + 35 * part, 390);
+        clickItem(*shown(editor::PopupList::VoiceCategories), category);
+        clickItem(*shown(editor::voiceListId(category)), item);
+    };
+    choose(1, 5, 0);
+    EXPECT_EQ(editor::partVoiceName(image(), 1), "Violin");
+
+    files.answers = {f.dir.path() / "factory", f.dir.path() / "factory.QVB"};
+    window->qs300Files().SaveQS300Bank1Click();
+    window->qs300Files().LoadQS300Bank1Click();
+    choose(6, image::kQsUserList, 4);
+    const auto played = files::partVoiceRecord(image(), 6);
+    f.prompts.onModal = [](QDialog& dialog) {
+        auto& store = static_cast<TQstore&>(dialog);
+        store.list()->setCurrentRow(127);
+        store.storeButton()->click();
+    };
+    window->qs300Files().StoreQS300Voice1Click();
+    files.answers = {f.dir.path() / "Autoload.QVB"};
+    window->qs300Files().SaveQS300Bank1Click();
+    EXPECT_TRUE(f.prompts.errors.empty());
+
+    window->close();
+    window.reset();
+    start();
+    EXPECT_EQ(image::voiceRecordName(image().bank[127]), image::voiceRecordName(played));
+    EXPECT_TRUE(std::equal(played.begin(), played.end() - 1, image().bank[127].begin()));
+}
+
 } // namespace
 } // namespace app
