@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "core/temp_folder.h"
+#include "core/tool_run.h"
 #include "files/qs300_files.h"
 #include "image/qs300_factory.h"
 
@@ -11,21 +12,8 @@
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Result run(std::string_view name, std::vector<std::string> args) {
-    for (const auto& command : tool::voiceCommands()) {
-        if (command.name != name) continue;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = command.run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-    return {};
+toolrun::Result run(std::string_view name, std::vector<std::string> args) {
+    return toolrun::run(tool::voiceCommands(), name, std::move(args));
 }
 
 TEST(VoiceCommands, VoicesListsBankAndVoiceFilesAsTheListsShowThem) {

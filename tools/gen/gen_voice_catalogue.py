@@ -11,8 +11,9 @@ above it and is written with a leading " - ". The drum kits, the two drum setups
 QS300 voices are not in the files: the kit list is written out below, the QS300 rows are
 made at run time from the voices themselves.
 """
-import csv
 import sys
+
+from gen_xg_voice_names import c_string, read_rows
 
 KITS = [(127, 0, "Standard Kit"), (127, 1, "Standard2 Kit"), (127, 8, "Room Kit"),
         (127, 16, "Rock Kit"), (127, 24, "Electro Kit"), (127, 25, "Analog Kit"),
@@ -20,16 +21,6 @@ KITS = [(127, 0, "Standard Kit"), (127, 1, "Standard2 Kit"), (127, 8, "Room Kit"
         (126, 0, "SFX 1"), (126, 1, "SFX 2"), (127, 0, "D1:Standard Kit"),
         (127, 0, "D2:Standard Kit")]
 DRUM_LIST = 16
-
-
-def read_rows(path):
-    with open(path, encoding="utf-8") as f:
-        lines = [l for l in f if not l.startswith("#")]
-    return list(csv.DictReader(lines, delimiter="\t"))
-
-
-def c_string(text):
-    return text.replace("\\", "\\\\").replace('"', '\\"')
 
 
 def main():
