@@ -175,6 +175,11 @@ void Qs300FileCommands::StoreQS300Voice1Click() {
     reportErrors(prompts_, &parent_, [&] { voices_.storeVoice(dialog.chosen(), voice); });
 }
 
+void Qs300FileCommands::forgetLastFiles() {
+    lastVoice_ = "*.QVC";
+    lastBank_ = "*.QVB";
+}
+
 void Qs300FileCommands::autoload() {
     reportErrors(prompts_, &parent_, [&] {
         if (files::autoloadQsBank(session_.settings(), session_.paths(), session_.image().bank))

@@ -82,6 +82,8 @@ class Qs300FileCommands {
 
     // Start-up: "Autoload.QVB" into the bank when configured; the lists follow.
     void autoload();
+    // "New": the dialogs propose "*.QVC" and "*.QVB" in the commands' folders again.
+    void forgetLastFiles();
 
   private:
     std::filesystem::path startOf(const std::filesystem::path& folder,

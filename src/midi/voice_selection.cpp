@@ -44,6 +44,14 @@ image::VoiceDump upperHalf(const image::VoiceDump& first, int secondPart) {
 VoiceSelection::VoiceSelection(image::SynthImage& image, XgMessages& messages)
     : image_(image), messages_(messages) {}
 
+void VoiceSelection::addListener(VoiceChangeListener& listener) {
+    listeners_.push_back(&listener);
+}
+
+void VoiceSelection::removeListener(VoiceChangeListener& listener) {
+    std::erase(listeners_, &listener);
+}
+
 SelectionResult VoiceSelection::select(int list, int item) {
     SelectionResult result;
     const auto voice = image::catalogueVoice(list, item);
@@ -85,8 +93,8 @@ SelectionResult VoiceSelection::select(int list, int item) {
         result.changed.insert(result.changed.begin(), p);
 
     image_.currentPart = remembered;
-    if (listener_)
-        for (int changed : result.changed) listener_->partVoiceChanged(changed);
+    for (VoiceChangeListener* listener : listeners_)
+        for (int changed : result.changed) listener->partVoiceChanged(changed);
     return result;
 }
 

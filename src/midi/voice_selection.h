@@ -45,7 +45,9 @@ class VoiceSelection {
 
     void setOptions(const SelectionOptions& options) { options_ = options; }
     const SelectionOptions& options() const { return options_; }
-    void setListener(VoiceChangeListener* listener) { listener_ = listener; }
+    // Listeners are told in the order they were added; each stays until removed.
+    void addListener(VoiceChangeListener& listener);
+    void removeListener(VoiceChangeListener& listener);
 
     // Item `item` of voice list `list` (0..18) for the current part. Nothing happens for
     // an item that does not exist.
@@ -74,7 +76,7 @@ class VoiceSelection {
     image::SynthImage& image_;
     XgMessages& messages_;
     SelectionOptions options_;
-    VoiceChangeListener* listener_ = nullptr;
+    std::vector<VoiceChangeListener*> listeners_;
 };
 
 } // namespace midi

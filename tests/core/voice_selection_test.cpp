@@ -181,10 +181,15 @@ TEST_F(Selection, ListenerHearsOfEveryChangedPart) {
     use(midi::SynthType::Db50);
     Listener listener;
     listener.image = image.get();
-    selection.setListener(&listener);
+    selection.addListener(listener);
     image->currentPart = 9;
     selection.select(0, 0);
     EXPECT_EQ(listener.calls, (std::vector<std::pair<int, int>>{{9, 0}}));
+    selection.select(image::kDrumList, image::kDrumSetup2Item);
+    EXPECT_EQ(listener.calls.back(), (std::pair<int, int>{9, 3}));
+    selection.removeListener(listener);
+    selection.select(0, 0);
+    EXPECT_EQ(listener.calls.size(), 2u);
 }
 
 TEST_F(Selection, LoadedVoicePassesThroughTheBankAndLeavesItUnchanged) {
