@@ -5,8 +5,8 @@
 // surface's pop-up lists and its messages.
 
 #include "app/prompts.h"
-#include "app/voice_chooser.h"
 #include "app/virtual_pointer.h"
+#include "app/voice_chooser.h"
 #include "editor/panels.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
