@@ -79,6 +79,7 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
     panels_->setKnobScheme(draw::knobSchemeOf(session_.settings().potiColor));
+    voices_ = std::make_unique<VoiceChooser>(session_, *this);
     setZoom(session_.zoomPercent());
 }
 
@@ -94,7 +95,9 @@ void TFXg::redrawScreens() {
 }
 
 TFXg::~TFXg() {
-    // The effect editor unhooks itself from the part editor, which must still be there.
+    // The effect editor and the voice lists unhook themselves from the part editor, which
+    // must still be there.
+    voices_.reset();
     effects_.reset();
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/prompts.h"
 #include "app/virtual_pointer.h"
+#include "app/voice_chooser.h"
 #include "editor/panels.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
@@ -42,6 +43,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void endDrags();
     // The effect rows and the tool strip, painted on the same surface.
     effects::EffectEditor& effects() { return *effects_; }
+    // The voice lists behind the strips' voice buttons, with the voice selection.
+    VoiceChooser& voices() { return *voices_; }
     const QImage& surface() const { return editor_->image(); }
 
     // First show: the surface builds its tables and paints itself from the image.
@@ -104,6 +107,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     std::unique_ptr<editor::PartEditor> editor_;
     std::unique_ptr<effects::EffectEditor> effects_;
     std::unique_ptr<editor::Panels> panels_;
+    std::unique_ptr<VoiceChooser> voices_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

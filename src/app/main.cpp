@@ -57,7 +57,6 @@ int main(int argc, char** argv) {
             app::closeModalDialogs(); // start-up goes on and sees `received`
     });
     app::StartOptions options;
-    options.autoload = {}; // the voice bank's "Autoload.QVB" reader is connected here
     auto window = app::startUp(session, prompts, options);
     running = window.get();
     if (termination.received()) {

@@ -4,6 +4,7 @@
 #include "app/editor_window.h"
 #include "app/midi_input.h"
 #include "app/port_dialog.h"
+#include "app/qs300_file_commands.h"
 #include "app/send_progress.h"
 #include "app/session.h"
 #include "image/image_init.h"
@@ -133,6 +134,8 @@ void TMF::createEditorWindow() {
     for (QAction* action : menu_.zoom->actions())
         action->setChecked(action->data().toInt() == editor_->zoomPercent());
     editor_->FormShow();
+    qs300Files_ = std::make_unique<Qs300FileCommands>(session_, prompts_, editor_->voices(), *this);
+    qs300Files_->install(menu_);
     fitToEditor();
 }
 

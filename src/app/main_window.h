@@ -24,6 +24,7 @@ class MidiInputRelay;
 class TFP_coper;
 class TFSets;
 class TFp_ini;
+class Qs300FileCommands;
 class SendProgress;
 class Session;
 class TFXg;
@@ -65,6 +66,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     MidiInputRelay& midiInput() { return *midiInput_; }
     SendProgress& sendProgress() { return *sendProgress_; }
     const MainMenu& menu() const { return menu_; }
+    // The QS300 voice and bank commands (made with the editor window).
+    Qs300FileCommands& qs300Files() { return *qs300Files_; }
     // The prompts every window of the program uses: a box ends a running drag first.
     Prompts& prompts() { return prompts_; }
 
@@ -117,6 +120,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     SendProgress* sendProgress_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
+    std::unique_ptr<Qs300FileCommands> qs300Files_;
     TXmidif* portDialog_ = nullptr;
     TFp_ini* initDialog_ = nullptr;
     TFSets* settingsDialog_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/editor_window.h"
+#include "app/qs300_file_commands.h"
 
 namespace app {
 
@@ -58,7 +59,11 @@ std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOpti
     auto window = std::make_unique<TMF>(session, prompts);
     window->createEditorWindow();
     window->createPortDialog(options.restorePorts, options.mayAskForPorts);
-    window->createDialogs(options.autoload);
+    // The start actions in their order: the QS300 bank, then QS300 local off and XG on.
+    TMF& started = *window;
+    auto autoload = options.autoload;
+    if (!autoload) autoload = [&started](Session&) { started.qs300Files().autoload(); };
+    window->createDialogs(autoload);
     window->placeWindow();
     return window;
 }

@@ -34,7 +34,8 @@ struct StartOptions {
     // ... and asks for them on a first run.
     bool mayAskForPorts = true;
     // Reads "Autoload.QVB" into the voice bank and rebuilds the QS300 voice list; the
-    // settings dialog's creation calls it first among the start actions.
+    // settings dialog's creation calls it first among the start actions. Left empty, the
+    // window's own QS300 file commands do it.
     std::function<void(Session&)> autoload;
 };
 

@@ -67,6 +67,11 @@ std::vector<NamedArea> PartEditor::hitAreas() const {
 void PartEditor::setEffectHook(EffectHook* hook) {
     impl_->controller.setEffectHook(hook);
 }
+
+void PartEditor::redrawPartVoice(int part) {
+    impl_->controller.redrawPartVoice(part);
+}
+
 void PartEditor::setVoiceListHook(VoiceListHook* hook) {
     impl_->controller.setVoiceListHook(hook);
 }

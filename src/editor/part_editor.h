@@ -106,6 +106,9 @@ class PartEditor final : public Screen {
     void redrawVariationSends();
     // Makes a part current without All Notes Off and redraws both strips and the page.
     void selectPart(int part);
+    // Repaints a part's strip after its voice changed (and the title and page when it is
+    // the current part).
+    void redrawPartVoice(int part);
     int currentPart() const;
     // A drag runs on the surface, the part editor's own or the effect hook's.
     bool dragging() const override;

@@ -218,13 +218,27 @@ HitRect StripPainter::paintVoiceButton(const image::SynthImage& image, int part,
     canvas_.setClip(nameLeft, kMeterTop, nameLeft + 16, kMeterBottom + 1);
     canvas_.text(nameLeft + 2, kMeterBottom, name, colour, 90);
     canvas_.resetClip();
-    draw::DrawSmallButton(canvas_, r.left + 2, r.top + 1, r.right - 2, QString(),
+    // A QS300 voice on two parts has one button across both strips.
+    const int first = titlePart(image, part);
+    HitRect button = r;
+    QString label = name;
+    draw::Colour labelColour = colour;
+    if (first % 2 == 0 && first + 1 < image::kPartCount &&
+        image.userVoiceKind[static_cast<std::size_t>(first)] == image::kTwoPartVoice) {
+        button.left = stripRect(strip::kVoice, first).left;
+        button.right = stripRect(strip::kVoice, first + 1).right;
+        current = image.currentPart == first || image.currentPart == first + 1;
+        label = QString::fromStdString(partVoiceName(image, first));
+        labelColour = voiceColour(image, first);
+    }
+    draw::DrawSmallButton(canvas_, button.left + 2, button.top + 1, button.right - 2, QString(),
                           current ? draw::ButtonPressed : draw::ButtonUp);
     canvas_.setFont(draw::toolkitFont(draw::FontFace::Small, -7));
     canvas_.setTextAlign(draw::TextAlign::Centre);
-    const QString shown = fitted(canvas_, name, r.right - r.left - 4);
-    canvas_.text(r.left + 16, r.top + 3, shown, current ? draw::ColHighlight : colour);
-    return {r.left, kMeterTop, r.right, r.bottom};
+    const QString shown = fitted(canvas_, label, button.right - button.left - 4);
+    canvas_.text((button.left + button.right) / 2, button.top + 3, shown,
+                 current ? draw::ColHighlight : labelColour);
+    return {std::min(r.left, button.left), kMeterTop, std::max(r.right, button.right), r.bottom};
 }
 
 HitRect StripPainter::paintTitle(const image::SynthImage& image, int part) {

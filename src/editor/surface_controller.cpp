@@ -283,6 +283,7 @@ void SurfaceController::finishDrag() {
 // ---- Pop-up lists -------------------------------------------------------------------------
 
 void SurfaceController::popupListClicked(PopupList list, int item, bool doubleClick) {
+    if (voiceListHook_ && voiceListHook_->voiceListClicked(list, item)) return;
     if (list != PopupList::ControllerNumbers) {
         if (effectHook_) effectHook_->popupListClicked(list, item, doubleClick);
         return;

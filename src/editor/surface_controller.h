@@ -55,6 +55,7 @@ class SurfaceController {
     void redrawVariationSends();
     // Makes a part current (no All Notes Off) and redraws both strips and the page.
     void selectPart(int part);
+    void redrawPartVoice(int part) { view_.partVoice(part); }
 
     // The image holds the current part; the surface only reads and switches it.
     int currentPart() const { return image_.currentPart; }

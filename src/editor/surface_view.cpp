@@ -33,6 +33,15 @@ void SurfaceView::showPartSwitch(int old) {
     repaint(pagePainter_.paintPage(image_, part(), controls_));
 }
 
+void SurfaceView::partVoice(int p) {
+    if (p == part()) {
+        showPartSwitch(p);
+        return;
+    }
+    repaint(stripPainter_.paintStrip(image_, p, false));
+    repaint(stripPainter_.paintTitle(image_, part()));
+}
+
 void SurfaceView::pressedControl(const DragState& pressed, bool active) {
     if (pressed.area == Area::Strip)
         stripControl(part(), pressed.control, active);

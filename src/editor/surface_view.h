@@ -32,6 +32,8 @@ class SurfaceView {
     void setVariationInsertion(bool insertion) { stripPainter_.setVariationInsertion(insertion); }
     // The strips of the old and the new current part, the title and the page.
     void showPartSwitch(int old);
+    // A part's strip after its voice changed; the title and the page for the current part.
+    void partVoice(int p);
 
     void stripControl(int part, int c, bool active);
     // Page control n; `marked` is the graph handle drawn as dragged (0 for none).

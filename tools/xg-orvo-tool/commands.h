@@ -18,7 +18,8 @@ struct Command {
     CommandFn run;
 };
 
-std::span<const Command> midiCommands(); // ports, encode, send
-std::span<const Command> fileCommands(); // check, dump, rewrite, config
+std::span<const Command> midiCommands();  // ports, encode, send
+std::span<const Command> fileCommands();  // check, dump, rewrite, config
+std::span<const Command> voiceCommands(); // voices, select
 
 } // namespace tool

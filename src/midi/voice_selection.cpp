@@ -1,0 +1,237 @@
+#include "midi/voice_selection.h"
+
+#include "image/qs300_factory.h"
+#include "image/voice_catalogue.h"
+#include "image/voice_dump.h"
+#include "image/voice_layout.h"
+#include "midi/voice_mirror.h"
+
+#include <algorithm>
+
+namespace midi {
+namespace {
+
+namespace off = image::offset;
+using image::Byte;
+
+constexpr int kNormalMode = 0;
+constexpr int kDrumMode = 1;
+constexpr int kDrumSetup1Mode = 2;
+constexpr int kDrumSetup2Mode = 3;
+// The voice data of elements 3 and 4, and where elements 1 and 2 begin.
+constexpr int kUpperElements = image::voice::elementStart(2);
+constexpr int kLowerElements = image::voice::elementStart(0);
+constexpr int kTwoElementsSize = 2 * image::kVoiceElementSize;
+
+std::size_t at(int part) {
+    return static_cast<std::size_t>(part);
+}
+
+// The dump the second part of a pair plays: elements 3 and 4 as its elements 1 and 2.
+image::VoiceDump upperHalf(const image::VoiceDump& first, int secondPart) {
+    image::VoiceDump second = first;
+    constexpr int data = image::kVoiceDumpDataStart;
+    second[data + image::kVoiceElementSwitchByte] =
+        static_cast<Byte>((first[data + image::kVoiceElementSwitchByte] & 0x0F) >> 2);
+    std::copy_n(first.begin() + data + kUpperElements, kTwoElementsSize,
+                second.begin() + data + kLowerElements);
+    second[image::kVoiceDumpNumberByte] = static_cast<Byte>(secondPart);
+    return second;
+}
+
+} // namespace
+
+VoiceSelection::VoiceSelection(image::SynthImage& image, XgMessages& messages)
+    : image_(image), messages_(messages) {}
+
+void VoiceSelection::addListener(VoiceChangeListener& listener) {
+    listeners_.push_back(&listener);
+}
+
+void VoiceSelection::removeListener(VoiceChangeListener& listener) {
+    std::erase(listeners_, &listener);
+}
+
+SelectionResult VoiceSelection::select(int list, int item) {
+    SelectionResult result;
+    const auto voice = image::catalogueVoice(list, item);
+    if (!voice) return result;
+    result.done = true;
+    const int remembered = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
+    image_.currentPart = remembered;
+    int mode = kNormalMode;
+
+    if (image::isQsList(list))
+        selectQsVoice(list, item, result);
+    else
+        selectXgVoice(list, item, mode, result);
+
+    // The part record of the part that now holds the voice.
+    const int p = image_.currentPart;
+    image_.part(p, off::kBankMsb) = static_cast<Byte>(voice->msb);
+    image_.part(p, off::kBankLsb) = static_cast<Byte>(voice->lsb);
+    image_.part(p, off::kProgram) = static_cast<Byte>(voice->program);
+    image_.part(p, off::kPartMode) = static_cast<Byte>(mode);
+    sendVoiceSelect(p, sentLsb(voice->msb, voice->lsb), voice->program);
+
+    const auto texts = image::voiceListTexts(list, image_.bank);
+    result.name = image::selectionName(list, texts[at(item)]);
+    result.part = p;
+    if (image::isQsList(list)) {
+        // The module plays a user voice as the program with the part's own number.
+        messages_.SendPartParam(p, p * image::kPartRecordSize + off::kProgram,
+                                static_cast<Byte>(p));
+        if (result.pair) {
+            const int second = p + 1;
+            for (int o : {off::kBankMsb, off::kBankLsb, off::kProgram, off::kPartMode})
+                image_.part(second, o) = image_.part(p, o);
+            sendVoiceSelect(second, 0, second);
+            result.changed.push_back(second);
+        }
+    }
+    if (std::find(result.changed.begin(), result.changed.end(), p) == result.changed.end())
+        result.changed.insert(result.changed.begin(), p);
+
+    image_.currentPart = remembered;
+    for (VoiceChangeListener* listener : listeners_)
+        for (int changed : result.changed) listener->partVoiceChanged(changed);
+    return result;
+}
+
+void VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) {
+    const int p = image_.currentPart;
+    image_.userVoiceKind[at(p)] = image::kXgVoice;
+    const image::VoiceRecord& voice =
+        list == image::kQsUserList ? image_.bank[at(item)] : image::factoryPresetBank()[at(item)];
+    image::putVoiceRecord(image_.editVoice, voice);
+    const int elements = image::switchedOnElements(voice);
+
+    if (elements > 2 && options_.type == SynthType::Db50) {
+        const int first = p & ~1;
+        const int second = first + 1;
+        image_.currentPart = first;
+        image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(first);
+        messages_.SendQSVoice(image_.editVoice);
+        image_.partVoices[at(first)] = image_.editVoice;
+        image_.partVoices[at(second)] = upperHalf(image_.editVoice, second);
+        image_.userVoiceKind[at(first)] = image::kTwoPartVoice;
+        image_.userVoiceKind[at(second)] = image::kXgVoice;
+        messages_.SendQSVoice(image_.partVoices[at(second)]);
+        image_.pairFlagLow[at(first)] = 0;
+        image_.pairFlagHigh[at(first)] = 0;
+        image_.pairFlagLow[at(second)] = 1;
+        image_.pairFlagHigh[at(second)] = 1;
+        // Both halves answer the same channel, so one note plays all four elements.
+        sendPartByte(second, off::kReceiveChannel, image_.part(first, off::kReceiveChannel));
+        if (options_.qsData) {
+            writeMirrored(first, image_.editVoice);
+            writeMirrored(second, image_.editVoice);
+        }
+        result.pair = true;
+        return;
+    }
+
+    image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(p);
+    messages_.SendQSVoice(image_.editVoice);
+    releasePair(p, true, result);
+    if (options_.qsData) writeMirrored(p, image_.editVoice);
+    image_.partVoices[at(p)] = image_.editVoice;
+    image_.userVoiceKind[at(p)] = image::kSinglePartVoice;
+}
+
+void VoiceSelection::selectXgVoice(int list, int item, int& mode, SelectionResult& result) {
+    const int p = image_.currentPart;
+    // The second part of a pair plays the voice too, though only the first has the kind.
+    if (image_.hasUserVoice(p) && options_.xgDefault) writeXgDefaults(p);
+    image_.userVoiceKind[at(p)] = image::kXgVoice;
+    releasePair(p, false, result);
+    image_.pairFlagLow[at(p)] = 0;
+    image_.pairFlagHigh[at(p)] = 0;
+    if (list == image::kDrumList) {
+        mode = item == image::kDrumSetup1Item   ? kDrumSetup1Mode
+               : item == image::kDrumSetup2Item ? kDrumSetup2Mode
+                                                : kDrumMode;
+    }
+}
+
+bool VoiceSelection::pairedWithNext(int first) const {
+    if (first % 2 != 0 || first + 1 >= image::kPartCount) return false;
+    return image_.userVoiceKind[at(first)] == image::kTwoPartVoice ||
+           image_.pairFlagLow[at(first + 1)] != 0 || image_.pairFlagHigh[at(first + 1)] != 0;
+}
+
+void VoiceSelection::releasePair(int part, bool defaults, SelectionResult& result) {
+    // A QS300 plays four elements on one part: it never pairs parts.
+    if (options_.type == SynthType::Qs300) return;
+    const int first = part & ~1;
+    const int second = first + 1;
+    if (!pairedWithNext(first)) return;
+    image_.pairFlagLow[at(first)] = 0;
+    image_.pairFlagHigh[at(first)] = 0;
+    image_.pairFlagLow[at(second)] = 0;
+    image_.pairFlagHigh[at(second)] = 0;
+    image_.userVoiceKind[at(first)] = image::kXgVoice;
+    sendPartByte(second, off::kReceiveChannel, second);
+
+    const int other = part == first ? second : first;
+    // The tenth part goes back to the first drum setup its name promises; every other part
+    // to the first voice of the catalogue.
+    const bool drumPart = other == image::kDrumPartIndex;
+    const int msb = drumPart ? image::kBankDrumKit : 0;
+    const int mode = drumPart ? kDrumSetup1Mode : kNormalMode;
+    image_.userVoiceKind[at(other)] = image::kXgVoice;
+    image_.part(other, off::kBankMsb) = static_cast<Byte>(msb);
+    image_.part(other, off::kBankLsb) = 0;
+    image_.part(other, off::kProgram) = 0;
+    image_.part(other, off::kPartMode) = static_cast<Byte>(mode);
+    sendVoiceSelect(other, 0, 0);
+    if (defaults && options_.xgDefault) writeXgDefaults(other);
+    result.changed.push_back(other);
+}
+
+void VoiceSelection::sendVoiceSelect(int part, int lsbToSend, int program) {
+    const int base = part * image::kPartRecordSize;
+    messages_.SendPartParam(part, base + off::kPartMode, image_.part(part, off::kPartMode));
+    messages_.SendPartParam(part, base + off::kBankMsb, image_.part(part, off::kBankMsb));
+    messages_.SendPartParam(part, base + off::kBankLsb, static_cast<Byte>(lsbToSend));
+    messages_.SendPartParam(part, base + off::kProgram, static_cast<Byte>(program));
+}
+
+void VoiceSelection::sendPartByte(int part, int offset, int value) {
+    image_.part(part, offset) = static_cast<Byte>(value);
+    messages_.SendPartParam(part, part * image::kPartRecordSize + offset, static_cast<Byte>(value));
+}
+
+void VoiceSelection::writeMirrored(int part, const image::VoiceDump& dump) {
+    for (const MirroredParameter& m : kMirroredParameters)
+        sendPartByte(part, m.partOffset,
+                     dump[at(image::kVoiceDumpDataStart + m.voiceOffset)] & 0x7F);
+}
+
+void VoiceSelection::writeXgDefaults(int part) {
+    for (const MirroredParameter& m : kMirroredParameters)
+        sendPartByte(part, m.partOffset, m.xgDefault);
+}
+
+int VoiceSelection::sentLsb(int msb, int lsb) const {
+    if (msb != image::kBankQsUserVoice) return lsb;
+    return options_.type == SynthType::Qs300 ? 1 : 0;
+}
+
+SelectionResult VoiceSelection::assignVoice(const image::VoiceRecord& voice) {
+    const int p = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
+    const int slot = image::switchedOnElements(voice) > 2 && p % 2 == 1 ? p - 1 : p;
+    const image::VoiceRecord kept = image_.bank[at(slot)];
+    image_.bank[at(slot)] = voice;
+    SelectionResult result = select(image::kQsUserList, slot);
+    image_.bank[at(slot)] = kept;
+    return result;
+}
+
+SelectionResult VoiceSelection::storeVoice(int slot, const image::VoiceRecord& voice) {
+    if (slot < 0 || slot >= image::kBankVoiceCount) return {};
+    image_.bank[at(slot)] = voice;
+    return select(image::kQsUserList, slot);
+}
+
+} // namespace midi

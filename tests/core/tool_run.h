@@ -1,0 +1,34 @@
+#pragma once
+// Runs a sub-command of xg-orvo-tool in the test, with its output and errors caught.
+
+#include "commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace toolrun {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline Result run(std::span<const tool::Command> table, std::string_view name,
+                  std::vector<std::string> args) {
+    for (const auto& command : table) {
+        if (command.name != name) continue;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = command.run(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    ADD_FAILURE() << "no command " << name;
+    return {};
+}
+
+} // namespace toolrun
