@@ -1,5 +1,6 @@
 #include "app/editor_window.h"
 
+#include "app/drum_part_prompt.h"
 #include "app/popup_list.h"
 #include "app/session.h"
 #include "app/zoom.h"
@@ -78,12 +79,44 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    makeDrumEditor();
     setZoom(session_.zoomPercent());
 }
 
 TFXg::~TFXg() {
     // The effect editor unhooks itself from the part editor, which must still be there.
     effects_.reset();
+}
+
+void TFXg::makeDrumEditor() {
+    drumHost_ = std::make_unique<editor::PanelHost>(*this, editor::Panel::DrumEditor);
+    drumChooser_ = std::make_unique<DrumPartPrompt>(prompts_, this);
+    drums_ = std::make_unique<drums::DrumEditor>(session_.image(), session_.messages(),
+                                                 session_.port(), *drumHost_);
+    drums_->setPartChooser(drumChooser_.get());
+    drums_->setPartChanged([this](int) {
+        editor_->redrawAll();
+        update();
+    });
+    drums_->setCloseRequest([this] {
+        panels_->close(editor::Panel::DrumEditor);
+        update();
+    });
+    panels_->install(editor::Panel::DrumEditor, *drums_);
+}
+
+void TFXg::toggleDrumEditor() {
+    if (panels_->isOpen(editor::Panel::DrumEditor))
+        panels_->close(editor::Panel::DrumEditor);
+    else if (drums_->ShowDrumEditor())
+        panels_->open(editor::Panel::DrumEditor);
+    update();
+}
+
+void TFXg::midiInput(const std::vector<std::uint8_t>& message) {
+    constexpr std::uint8_t kNoteOn = 0x90;
+    if (message.size() < 3 || (message[0] & 0xF0) != kNoteOn || message[2] == 0) return;
+    if (panels_->isOpen(editor::Panel::DrumEditor)) drums_->noteOnReceived(message[1]);
 }
 
 void TFXg::FormShow() {
@@ -101,6 +134,8 @@ void TFXg::setZoom(int percent) {
     pointer_.setZoomPercent(zoom_);
     hidePopupLists();
     setFixedSize(windowLength(kClientWidth, zoom_), windowLength(kClientHeight, zoom_));
+    // The panel's own lists follow the new size.
+    if (panels_ && panels_->isOpen(editor::Panel::DrumEditor)) drums_->shown();
     update();
 }
 
@@ -304,7 +339,12 @@ void TFXg::hidePopupList(editor::PopupList list) {
 void TFXg::hidePopupLists() {
     // The surfaces first, so that the buttons that opened a list are drawn released again.
     if (panels_) panels_->hidePopupLists();
-    for (auto& [list, widget] : popupLists_) hidePopupList(list);
+    for (auto& [list, widget] : popupLists_)
+        if (!editor::isPanelList(list)) hidePopupList(list);
+}
+
+void TFXg::enablePopupList(editor::PopupList list, bool enabled) {
+    if (QListWidget* widget = popupList(list)) widget->setEnabled(enabled);
 }
 
 // Enter on a list chooses its current item as a click does; Escape closes it unchanged.

@@ -9,9 +9,19 @@ enum class PopupList {
     ChorusTypes = 2,       // `ListBox2`
     VariationTypes = 3,    // `ListBox3`
     ControllerNumbers = 4, // `ListBox4`: controller numbers 0..95 of "AC1 =" and "AC2 ="
+    DrumKeys = 5,          // `ListBoxP1`: the key names of the active drum setup's kit
+    DrumKits1 = 6,         // `ListBoxP2`: the kit of drum setup 1
+    DrumKits2 = 7,         // `ListBoxP3`: the kit of drum setup 2
     // The voice lists, the drum editor's kit and key lists and the QS300 editor's
     // template and wave lists take their places here when those screens arrive.
 };
+
+// The drum editor's lists stay on its panel while it is open; closing the surface's
+// pop-up lists leaves them alone.
+inline constexpr bool isPanelList(PopupList list) {
+    return list == PopupList::DrumKeys || list == PopupList::DrumKits1 ||
+           list == PopupList::DrumKits2;
+}
 
 inline constexpr int kControllerListWidth = 104;
 inline constexpr int kControllerListHeight = 410;
