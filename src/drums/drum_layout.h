@@ -36,7 +36,7 @@ enum class ValueForm { Signed, Decimal, Pan, Cent, AltGroup };
 
 struct KnobPlace {
     const char* label;
-    int x; // the knob unit's place
+    int x; // the knob unit's place: its value box runs from x - 2 to x + 34
     int y;
     int keyByte;
     ValueForm form;
@@ -44,6 +44,8 @@ struct KnobPlace {
 };
 
 inline constexpr int kKnobCount = 13;
+// The pot sits in the middle of its unit, on its hit rectangle.
+inline constexpr int kKnobPotOffset = 6;
 extern const std::array<KnobPlace, kKnobCount> kKnobs;
 
 // Edit kinds: 1..13 the knobs, then the buttons, the envelope handles, the filter graph and

@@ -20,11 +20,13 @@ const std::array<KnobPlace, kKnobCount> kKnobs{{
     {"ALT.GROUP", 346, 207, kb::kAltGroup, ValueForm::AltGroup, {352, 221, 373, 242}},
 }};
 
+// A press anywhere on a drawn button takes it: its face reaches two pixels beyond its
+// caption's span on either side.
 const std::array<ButtonPlace, 4> kButtons{{
-    {"SINGLE", 431, 207, 481, {432, 207, 482, 221}},
-    {"MULTI", 431, 225, 481, {432, 225, 482, 239}},
-    {"NOTE ON", 491, 207, 541, {492, 207, 542, 221}},
-    {"NOTE OFF", 491, 225, 541, {492, 225, 542, 239}},
+    {"SINGLE", 431, 207, 481, {429, 207, 483, 222}},
+    {"MULTI", 431, 225, 481, {429, 225, 483, 240}},
+    {"NOTE ON", 491, 207, 541, {489, 207, 543, 222}},
+    {"NOTE OFF", 491, 225, 541, {489, 225, 543, 240}},
 }};
 
 const std::array<KeyShape, 12> kKeyShapes{{

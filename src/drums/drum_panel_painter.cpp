@@ -68,9 +68,12 @@ void DrumPanelPainter::paintFixed() {
         draw::DrawValueBox(canvas_, 400, 140, 574, 194);
         draw::DrawValueBox(canvas_, 220, 201, 394, 255);
         draw::DrawValueBox(canvas_, 400, 201, 574, 255);
-        for (const KnobPlace& knob : kKnobs)
-            draw::DrawKnobUnit(canvas_, knob.x, knob.y, QString::fromLatin1(knob.label),
-                               draw::KnobWidth::Wide);
+        // Wide knob units with the pot under the middle of the value box.
+        for (const KnobPlace& knob : kKnobs) {
+            draw::DrawValueBox(canvas_, knob.x - 2, knob.y, knob.x + 34, knob.y + 13);
+            draw::CaptionText(canvas_, knob.x + 16, knob.y + 35, draw::ColBlack,
+                              QString::fromLatin1(knob.label));
+        }
     }
     draw::CaptionText(canvas_, 456, 242, draw::ColBlack, QStringLiteral("KEY ASSIGN"));
     draw::CaptionText(canvas_, 516, 242, draw::ColBlack, QStringLiteral("RECEIVE"));
@@ -107,7 +110,7 @@ void DrumPanelPainter::paintKnob(int knob, const image::DrumSlot* key, bool acti
     // The value box's inside, then its text.
     canvas_.fillRect(place.x, place.y + 2, place.x + 33, place.y + 12, draw::ColPanel);
     const draw::DrawnOwner owner(canvas_, place.label);
-    const int potX = place.x + draw::knobUnitPotOffset(draw::KnobWidth::Wide);
+    const int potX = place.x + kKnobPotOffset;
     if (!key) {
         draw::DrawPot(canvas_, potX, place.y + 13);
         return;
