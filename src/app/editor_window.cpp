@@ -1,6 +1,7 @@
 #include "app/editor_window.h"
 
 #include "app/drum_part_prompt.h"
+#include "app/panel_list_delegate.h"
 #include "app/popup_list.h"
 #include "app/session.h"
 #include "app/zoom.h"
@@ -295,6 +296,7 @@ QListWidget* TFXg::makePopupList(editor::PopupList list) {
     widget->setObjectName(QStringLiteral("PopupList%1").arg(static_cast<int>(list)));
     widget->hide();
     preparePopupList(*widget);
+    if (editor::isPanelList(list)) widget->setItemDelegate(new PanelListDelegate(widget));
     widget->installEventFilter(this);
     widget->viewport()->installEventFilter(this);
     connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
