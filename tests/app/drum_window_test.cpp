@@ -145,5 +145,57 @@ TEST_F(DrumWindowTest, ANormalPartOpensTheEditorOnlyAfterTheDrumPartDialog) {
                                     bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0, 0x03, 0, 0xF7})}));
 }
 
+// A drummer's session: the Rock Kit for setup 1 from its list, keys played on the MIDI
+// keyboard and their level and pan turned, over to setup 2 and back: the edits stay.
+TEST_F(DrumWindowTest, RockKitKeysPlayedEditedAndKeptAcrossTheSetups) {
+    click(areaNamed("DRUM"));
+    ASSERT_TRUE(drumsOpen());
+    QListWidget* kits = editor().popupList(drums::kKitList1);
+    ASSERT_NE(kits, nullptr);
+    ASSERT_TRUE(kits->isEnabled());
+    EXPECT_FALSE(editor().popupList(drums::kKitList2)->isEnabled());
+    emit kits->itemClicked(kits->item(3));
+    EXPECT_EQ(editor().drums().kitIndex(1), 3);
+    EXPECT_EQ(editor().popupList(drums::kKeyList)->item(25)->text().toStdString(), "* Rock Snare");
+
+    const auto turn = [&](const std::string& knob, int pixels) {
+        QPoint p = areaNamed(knob);
+        send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        for (int i = 0; i < pixels; ++i) {
+            p.ry() += 1;
+            send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+        }
+        send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    };
+    const auto& setup1 = f.session.image().drums[0].table;
+    const auto& setup2 = f.session.image().drums[1].table;
+    const auto before = setup1;
+    const auto before2 = setup2;
+    for (int note : {36, 38}) {
+        f.backend.inject(bytes({0x90, note, 90}));
+        f.backend.inject(bytes({0x80, note, 0}));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(editor().drums().selectedNote(), note);
+        turn("LEVEL", 4);
+        turn("PANORAMA", 2);
+    }
+    const auto slot = [](int note) { return static_cast<std::size_t>(note - 13); };
+    namespace kb = drums::key_byte;
+    EXPECT_EQ(setup1[slot(36)][kb::kLevel], before[slot(36)][kb::kLevel] - 4);
+    EXPECT_EQ(setup1[slot(38)][kb::kPan], before[slot(38)][kb::kPan] - 2);
+
+    click(onPanel(20, 170)); // "DRUMSETUP 2"
+    EXPECT_EQ(editor().drums().activeSetup(), 2);
+    f.backend.clearSent();
+    turn("LEVEL", 1);
+    ASSERT_FALSE(f.backend.sent().empty());
+    EXPECT_EQ(f.backend.sent().back()[4], 0x31);
+    click(onPanel(20, 14)); // "DRUMSETUP 1"
+    EXPECT_EQ(editor().drums().activeSetup(), 1);
+    EXPECT_EQ(setup1[slot(36)][kb::kLevel], before[slot(36)][kb::kLevel] - 4);
+    EXPECT_EQ(setup1[slot(38)][kb::kPan], before[slot(38)][kb::kPan] - 2);
+    EXPECT_EQ(setup2[slot(38)][kb::kLevel], before2[slot(38)][kb::kLevel] - 1);
+}
+
 } // namespace
 } // namespace app
