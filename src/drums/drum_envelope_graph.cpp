@@ -11,13 +11,8 @@
 namespace drums {
 namespace {
 
-// The graph shows 171 x 73 pixels of its work image from (3, 3).
-constexpr int kSourceX = 3;
-constexpr int kSourceY = 3;
-constexpr int kShownWidth = 171;
-constexpr int kShownHeight = 73;
-constexpr int kToPanelX = kEnvelopeGraphX - kSourceX;
-constexpr int kToPanelY = kGraphY - kSourceY;
+constexpr int kToPanelX = kEnvelopeGraphX - kGraphSourceX;
+constexpr int kToPanelY = kGraphY - kGraphSourceY;
 
 struct Corners {
     int a; // attack's x offset
@@ -92,7 +87,8 @@ EnvelopeHandles DrumEnvelopeGraph::draw(const image::DrumSlot* key, EnvelopeMark
             }
         }
     }
-    panel.blit(kEnvelopeGraphX, kGraphY, kShownWidth, kShownHeight, work_, kSourceX, kSourceY);
+    panel.blit(kEnvelopeGraphX, kGraphY, kGraphShownWidth, kGraphShownHeight, work_, kGraphSourceX,
+               kGraphSourceY);
     return handles;
 }
 

@@ -86,6 +86,11 @@ inline constexpr int kHandleHeight = 7;
 inline constexpr int kEnvelopeGraphX = 222;
 inline constexpr int kFilterGraphX = 402;
 inline constexpr int kGraphY = 9;
+// The graphs show 171 x 73 pixels of their 188 x 74 work images from (3, 3).
+inline constexpr int kGraphShownWidth = 171;
+inline constexpr int kGraphShownHeight = 73;
+inline constexpr int kGraphSourceX = 3;
+inline constexpr int kGraphSourceY = 3;
 
 // ---- the keyboard ----------------------------------------------------------------------
 // Seven groups of twelve keys from note 12; the last group stops after G (note 91).

@@ -16,11 +16,6 @@ namespace drums {
 namespace {
 
 constexpr int kRuleRight = 800;
-// The graphs show 171 x 73 pixels of their 188 x 74 images from (3, 3).
-constexpr int kGraphWidth = 171;
-constexpr int kGraphHeight = 73;
-constexpr int kGraphSourceX = 3;
-constexpr int kGraphSourceY = 3;
 constexpr draw::Colour kGreyCaption = draw::rgb(128, 128, 128);
 constexpr const char* kSetupCaptions[2] = {"DRUMSETUP 1", "DRUMSETUP 2"};
 constexpr int kSetupHeaderTops[2] = {7, 163};
@@ -145,7 +140,7 @@ EnvelopeHandles DrumPanelPainter::paintEnvelope(const image::DrumSlot* key, Enve
 void DrumPanelPainter::paintFilter(const image::DrumSlot* key, bool marked) {
     if (!key) {
         // An empty graph: the clean background only.
-        canvas_.blit(kFilterGraphX, kGraphY, kGraphWidth, kGraphHeight,
+        canvas_.blit(kFilterGraphX, kGraphY, kGraphShownWidth, kGraphShownHeight,
                      draw::artwork().graphBackground, kGraphSourceX, kGraphSourceY);
         return;
     }
