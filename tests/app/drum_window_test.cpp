@@ -4,6 +4,7 @@
 
 #include "app/editor_window.h"
 #include "app/main_window.h"
+#include "app/screenshot.h"
 #include "app/startup.h"
 #include "drums/drum_keyboard.h"
 #include "drums/drum_layout.h"
@@ -195,6 +196,27 @@ TEST_F(DrumWindowTest, RockKitKeysPlayedEditedAndKeptAcrossTheSetups) {
     EXPECT_EQ(setup1[slot(36)][kb::kLevel], before[slot(36)][kb::kLevel] - 4);
     EXPECT_EQ(setup1[slot(38)][kb::kPan], before[slot(38)][kb::kPan] - 2);
     EXPECT_EQ(setup2[slot(38)][kb::kLevel], before2[slot(38)][kb::kLevel] - 1);
+}
+
+} // namespace
+} // namespace app
+
+namespace app {
+namespace {
+
+// --screen drums: the panel on the tenth part, the key of note 36 red, the lists drawn in.
+TEST(DrumScreenshot, ShowsThePanelWithTheBassDrumSelected) {
+    testing::ScratchDir dir;
+    testing::ensureApplication();
+    const auto file = dir.path() / "drums.png";
+    ASSERT_EQ(writeScreenshot(dir.path(), {file, "drums"}), "");
+    const QImage picture =
+        QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(picture.size(), QSize(drums::kPanelWidth, drums::kPanelHeight));
+    const draw::HitRect key = drums::keyHitRect(36);
+    EXPECT_EQ(QColor(picture.pixel(key.left + 3, key.bottom - 3)), QColor(255, 0, 0));
+    // The key list covers the panel's plain background beside the setup headers.
+    EXPECT_NE(QColor(picture.pixel(150, 100)), QColor(198, 160, 96));
 }
 
 } // namespace

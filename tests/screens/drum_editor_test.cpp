@@ -286,3 +286,31 @@ TEST_F(DrumEditorFixture, ANormalPartAsksFirstAndBecomesADrumPartOnlyWhenTheUser
 
 } // namespace
 } // namespace drums::testing
+
+namespace drums::testing {
+namespace {
+
+TEST_F(DrumEditorFixture, KitsLoadedIntoTheImageAreShownWithoutResettingTheirTables) {
+    image->drums[1].kit = 16; // Rock Kit
+    image->drums[1].table[23][key_byte::kLevel] = 5;
+    drums->showImageKits();
+    EXPECT_EQ(drums->kitIndex(2), 3);
+    EXPECT_EQ(drums->kitIndex(1), 0);
+    drums->SwitchDrumSetup(2);
+    EXPECT_EQ(drums->keyNames()[18], "* Rock Snare Med");
+    EXPECT_EQ(keyValue(2, 23, key_byte::kLevel), 5);
+    EXPECT_TRUE(sent().empty());
+}
+
+TEST_F(DrumEditorFixture, APartThatLeavesItsDrumSetupClosesTheOpenPanelOnly) {
+    int closes = 0;
+    drums->setCloseRequest([&] { ++closes; });
+    drums->partLeftDrumSetup();
+    EXPECT_EQ(closes, 1);
+    drums->hidden();
+    drums->partLeftDrumSetup();
+    EXPECT_EQ(closes, 1);
+}
+
+} // namespace
+} // namespace drums::testing
