@@ -273,6 +273,9 @@ void DrumEditor::shown() {
 
 void DrumEditor::hidden() {
     shown_ = false;
+    if (pointerShape_ != editor::PointerShape::Default)
+        host_.setPointerShape(editor::PointerShape::Default);
+    pointerShape_ = editor::PointerShape::Default;
     stopSounding();
     for (editor::PopupList list : {kKitList1, kKitList2, kKeyList}) host_.hidePopupList(list);
 }

@@ -159,6 +159,7 @@ class DrumEditor final : public editor::Screen, private editor::DragTarget {
     int dragArea_ = 0;                   // 1..13 knob, 18..20 envelope handle, 21 filter
     std::array<int, 2> dragged_{-1, -1}; // key bytes changed by the last drag step
     EnvelopeHandles handles_{};
+    editor::PointerShape pointerShape_ = editor::PointerShape::Default;
     bool shown_ = false;
 };
 

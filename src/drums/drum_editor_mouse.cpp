@@ -151,7 +151,16 @@ void DrumEditor::storeDragValue(DragAxis axis, int value) {
 }
 
 void DrumEditor::mouseMove(editor::Modifiers modifiers, int x, int y) {
-    if (!engine_.active()) return;
+    if (!engine_.active()) {
+        // The program's own pointer over what can be dragged on the graphs.
+        const int area = key() ? areaAt(x, y) : AreaNone;
+        const auto shape = area >= AreaAttackHandle && area <= AreaFilter
+                               ? editor::PointerShape::Drag
+                               : editor::PointerShape::Default;
+        if (shape != pointerShape_) host_.setPointerShape(shape);
+        pointerShape_ = shape;
+        return;
+    }
     dragged_ = {-1, -1};
     if (engine_.move(modifiers, x, y)) applyDrag();
 }
@@ -233,6 +242,8 @@ void DrumEditor::finishDrag() {
         engine_.finish((handle.left + handle.right) / 2, (handle.top + handle.bottom) / 2);
     else
         engine_.finish();
+    // The drag's end shows the system's pointer.
+    pointerShape_ = editor::PointerShape::Default;
 }
 
 void DrumEditor::endDrag() {

@@ -213,6 +213,11 @@ TEST_F(DrumEditorFixture, EnvelopeHandlesRunReversedAndTheFilterGraphMovesBothVa
     dragBy(2, 0);
     releaseAt();
     EXPECT_EQ(sent(), (std::vector<Msg>{drumParam(1, kBassDrumH, 0x0D, attack - 2)}));
+    EXPECT_EQ(host.shapes.back(), editor::PointerShape::Default);
+    drums->mouseMove({}, kFilterArea.left + 5, kFilterArea.top + 5);
+    EXPECT_EQ(host.shapes.back(), editor::PointerShape::Drag) << "over a graph";
+    drums->mouseMove({}, 5, 300);
+    EXPECT_EQ(host.shapes.back(), editor::PointerShape::Default);
 
     backend.clearSent();
     const int cutoff = keyValue(1, 23, kb::kCutoff);
