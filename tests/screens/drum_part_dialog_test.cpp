@@ -9,8 +9,13 @@
 namespace drums {
 namespace {
 
+// The application (for the fonts) before the dialog paints itself.
+struct WithApplication {
+    WithApplication() { editor::testing::ensureApplication(); }
+};
+
 struct PartDialog : ::testing::Test {
-    void SetUp() override { editor::testing::ensureApplication(); }
+    WithApplication application;
     DrumPartDialog dialog{"D1:Standard Kit", "D2:Rock Kit"};
 
     bool click(const draw::HitRect& area) { return dialog.mouseDown(area.left + 3, area.top + 3); }
