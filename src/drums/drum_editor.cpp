@@ -126,7 +126,8 @@ void DrumEditor::clearSelection() {
 }
 
 void DrumEditor::noteOnReceived(int note) {
-    if (!shown_) return;
+    // A key played while a knob is held would move the rest of the drag onto that key.
+    if (!shown_ || engine_.active()) return;
     if (note >= image::kFirstDrumNote && note <= kLastKeyboardNote)
         SelectDrumNote(note);
     else

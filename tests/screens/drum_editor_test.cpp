@@ -136,6 +136,8 @@ TEST_F(DrumEditorFixture, AKnobDragStoresAndSendsEveryStepOfTheKeysParameter) {
     EXPECT_EQ(keyValue(1, 23, kb::kLevel), level - 2);
     EXPECT_EQ(sent(), (std::vector<Msg>{drumParam(1, kBassDrumH, 0x02, level - 3),
                                         drumParam(1, kBassDrumH, 0x02, level - 2)}));
+    drums->noteOnReceived(40);
+    EXPECT_EQ(drums->selectedNote(), kBassDrumH) << "the held knob stays on its key";
     // Fine mode: ten pixels a step.
     pressAt(host.pointerX, host.pointerY, editor::MouseButton::Right);
     for (int i = 0; i < 10; ++i) dragBy(0, -1);
