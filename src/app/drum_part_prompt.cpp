@@ -7,7 +7,7 @@ namespace app {
 int DrumPartPrompt::chooseDrumPart(const std::string& setup1Voice, const std::string& setup2Voice) {
     drums::DrumPartWindow window(setup1Voice, setup2Voice, parent_);
     prompts_.runModal(window);
-    return window.result();
+    return window.drumDialogResult();
 }
 
 } // namespace app

@@ -20,7 +20,7 @@ class DrumPartWindow final : public QDialog {
                    QWidget* parent = nullptr);
 
     // `DrumDialogResult` after the window closed: 0, 2 or 3.
-    int result() const { return dialog_.result(); }
+    int drumDialogResult() const { return dialog_.result(); }
     DrumPartDialog& dialog() { return dialog_; }
 
   protected:
