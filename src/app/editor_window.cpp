@@ -1,5 +1,7 @@
 #include "app/editor_window.h"
 
+#include "app/drum_part_prompt.h"
+#include "app/panel_list_delegate.h"
 #include "app/popup_list.h"
 #include "app/session.h"
 #include "app/zoom.h"
@@ -66,6 +68,23 @@ bool platformMovesPointer() {
 
 } // namespace
 
+// A voice chosen for the current part that is no drum setup closes the drum editor.
+class TFXg::DrumSetupWatch final : public midi::VoiceChangeListener {
+  public:
+    DrumSetupWatch(const image::SynthImage& image, drums::DrumEditor& drums)
+        : image_(image), drums_(drums) {}
+    void partVoiceChanged(int part) override {
+        constexpr int kFirstDrumSetupMode = 2; // part modes 2 and 3 play the drum setups
+        if (part == image_.currentPart &&
+            image_.part(part, image::offset::kPartMode) < kFirstDrumSetupMode)
+            drums_.partLeftDrumSetup();
+    }
+
+  private:
+    const image::SynthImage& image_;
+    drums::DrumEditor& drums_;
+};
+
 TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     : QWidget(parent), session_(session), prompts_(prompts), recentring_(platformMovesPointer()) {
     setObjectName(QStringLiteral("TFXg"));
@@ -80,6 +99,9 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     panels_ = std::make_unique<editor::Panels>(*editor_);
     panels_->setKnobScheme(draw::knobSchemeOf(session_.settings().potiColor));
     voices_ = std::make_unique<VoiceChooser>(session_, *this);
+    makeDrumEditor();
+    drumWatch_ = std::make_unique<DrumSetupWatch>(session_.image(), *drums_);
+    voices_->selection().addListener(*drumWatch_);
     setZoom(session_.zoomPercent());
 }
 
@@ -101,6 +123,37 @@ TFXg::~TFXg() {
     effects_.reset();
 }
 
+void TFXg::makeDrumEditor() {
+    drumHost_ = std::make_unique<editor::PanelHost>(*this, editor::Panel::DrumEditor);
+    drumChooser_ = std::make_unique<DrumPartPrompt>(prompts_, this);
+    drums_ = std::make_unique<drums::DrumEditor>(session_.image(), session_.messages(),
+                                                 session_.port(), *drumHost_);
+    drums_->setPartChooser(drumChooser_.get());
+    drums_->setPartChanged([this](int) {
+        editor_->redrawAll();
+        update();
+    });
+    drums_->setCloseRequest([this] {
+        panels_->close(editor::Panel::DrumEditor);
+        update();
+    });
+    panels_->install(editor::Panel::DrumEditor, *drums_);
+}
+
+void TFXg::toggleDrumEditor() {
+    if (panels_->isOpen(editor::Panel::DrumEditor))
+        panels_->close(editor::Panel::DrumEditor);
+    else if (drums_->ShowDrumEditor())
+        panels_->open(editor::Panel::DrumEditor);
+    update();
+}
+
+void TFXg::midiInput(const std::vector<std::uint8_t>& message) {
+    constexpr std::uint8_t kNoteOn = 0x90;
+    if (message.size() < 3 || (message[0] & 0xF0) != kNoteOn || message[2] == 0) return;
+    if (panels_->isOpen(editor::Panel::DrumEditor)) drums_->noteOnReceived(message[1]);
+}
+
 void TFXg::FormShow() {
     if (shown_) return;
     shown_ = true;
@@ -116,6 +169,8 @@ void TFXg::setZoom(int percent) {
     pointer_.setZoomPercent(zoom_);
     hidePopupLists();
     setFixedSize(windowLength(kClientWidth, zoom_), windowLength(kClientHeight, zoom_));
+    // The panel's own lists follow the new size.
+    if (panels_ && panels_->isOpen(editor::Panel::DrumEditor)) drums_->shown();
     update();
 }
 
@@ -275,6 +330,7 @@ QListWidget* TFXg::makePopupList(editor::PopupList list) {
     widget->setObjectName(QStringLiteral("PopupList%1").arg(static_cast<int>(list)));
     widget->hide();
     preparePopupList(*widget);
+    if (editor::isPanelList(list)) widget->setItemDelegate(new PanelListDelegate(widget));
     widget->installEventFilter(this);
     widget->viewport()->installEventFilter(this);
     connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
@@ -319,7 +375,12 @@ void TFXg::hidePopupList(editor::PopupList list) {
 void TFXg::hidePopupLists() {
     // The surfaces first, so that the buttons that opened a list are drawn released again.
     if (panels_) panels_->hidePopupLists();
-    for (auto& [list, widget] : popupLists_) hidePopupList(list);
+    for (auto& [list, widget] : popupLists_)
+        if (!editor::isPanelList(list)) hidePopupList(list);
+}
+
+void TFXg::enablePopupList(editor::PopupList list, bool enabled) {
+    if (QListWidget* widget = popupList(list)) widget->setEnabled(enabled);
 }
 
 // Enter on a list chooses its current item as a click does; Escape closes it unchanged.

@@ -7,6 +7,8 @@
 #include "app/prompts.h"
 #include "app/virtual_pointer.h"
 #include "app/voice_chooser.h"
+#include "drums/drum_editor.h"
+#include "editor/panel_host.h"
 #include "editor/panels.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
@@ -46,6 +48,13 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     // The voice lists behind the strips' voice buttons, with the voice selection.
     VoiceChooser& voices() { return *voices_; }
     const QImage& surface() const { return editor_->image(); }
+    // The drum setup editor (`Panel2`).
+    drums::DrumEditor& drums() { return *drums_; }
+    // The tool strip's "DRUM": closes an open drum editor, else opens it when the current
+    // part is (or becomes) a drum setup part.
+    void toggleDrumEditor();
+    // A message from the MIDI input (after MIDI thru): the drum editor selects played keys.
+    void midiInput(const std::vector<std::uint8_t>& message);
 
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();
@@ -80,6 +89,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void showPopupList(editor::PopupList list, int x, int y, int width, int height,
                        const std::vector<std::string>& items, int selected) override;
     void hidePopupList(editor::PopupList list) override;
+    void enablePopupList(editor::PopupList list, bool enabled) override;
     void showMessage(const std::string& text) override;
 
   protected:
@@ -99,6 +109,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void putRealPointerAt(int x, int y);
     void applyCursor();
     QListWidget* makePopupList(editor::PopupList list);
+    void makeDrumEditor();
     editor::Screen& listOwner(editor::PopupList list);
     bool popupListKey(QObject* watched, QKeyEvent* key);
 
@@ -108,6 +119,11 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     std::unique_ptr<effects::EffectEditor> effects_;
     std::unique_ptr<editor::Panels> panels_;
     std::unique_ptr<VoiceChooser> voices_;
+    std::unique_ptr<editor::PanelHost> drumHost_;
+    std::unique_ptr<drums::DrumPartChooser> drumChooser_;
+    std::unique_ptr<drums::DrumEditor> drums_;
+    class DrumSetupWatch;
+    std::unique_ptr<DrumSetupWatch> drumWatch_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

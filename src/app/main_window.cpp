@@ -117,6 +117,9 @@ void TMF::updateHistoryMenu() {
 void TMF::createEditorWindow() {
     editor_ = new TFXg(session_, prompts_);
     editor_->effects().setHooks(this);
+    midiInput_->setInputObserver([this](const std::vector<std::uint8_t>& message) {
+        if (editor_) editor_->midiInput(message);
+    });
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setObjectName(QStringLiteral("EditorScroller"));
     scrollArea_->setWidgetResizable(false);
@@ -233,7 +236,7 @@ void TMF::HelpAboutItemClick() {
 }
 
 void TMF::toggleDrumEditor() {
-    if (editor_) editor_->panels().toggle(editor::Panel::DrumEditor);
+    if (editor_) editor_->toggleDrumEditor();
 }
 
 void TMF::toggleKeyboardRange() {

@@ -90,6 +90,7 @@ void MidiInputRelay::receive(const std::vector<std::uint8_t>& message) {
         if (!session_.port().SendShortRaw(*packed)) noteDrop();
     }
     if (inputDropped_.load() != 0 && !dropTimer_.isActive()) noteDrop();
+    if (observer_) observer_(message);
 }
 
 std::uint64_t MidiInputRelay::droppedCount() const {

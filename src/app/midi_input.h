@@ -35,6 +35,11 @@ class MidiInputRelay final : public QObject {
     // One message on the GUI thread.
     void receive(const std::vector<std::uint8_t>& message);
 
+    // Sees every message after MIDI thru has passed it on (the drum editor's key choice).
+    void setInputObserver(std::function<void(const std::vector<std::uint8_t>&)> observer) {
+        observer_ = std::move(observer);
+    }
+
     // Told, once a flood of input is over, how many thru messages it cost; an empty text
     // when the notice may go again.
     void setDropReporter(std::function<void(const std::string&)> reporter) {
@@ -55,6 +60,7 @@ class MidiInputRelay final : public QObject {
     std::atomic<int> posted_{0};
     std::atomic<std::uint64_t> inputDropped_{0};
     std::function<void(const std::string&)> reporter_;
+    std::function<void(const std::vector<std::uint8_t>&)> observer_;
     QTimer dropTimer_;
     std::uint64_t seenDrops_ = 0;
     std::uint64_t reportedDrops_ = 0;

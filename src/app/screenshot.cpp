@@ -1,5 +1,6 @@
 #include "app/screenshot.h"
 
+#include "app/drum_picture.h"
 #include "app/editor_window.h"
 #include "app/settings_picture.h"
 #include "app/startup.h"
@@ -79,11 +80,14 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     auto window = startUp(session, prompts, options);
     editor::Panels& panels = window->editorWindow().panels();
     const editor::Panel panel = known->second;
-    if (panel != editor::Panel::Surface && !panels.open(panel))
-        return "the screen \"" + request.screen + "\" is not part of this version yet";
+    const bool opened = panel == editor::Panel::DrumEditor
+                            ? showDrumEditorPicture(window->editorWindow())
+                            : panel == editor::Panel::Surface || panels.open(panel);
+    if (!opened) return "the screen \"" + request.screen + "\" is not part of this version yet";
 
     const editor::Screen& screen = panels.screen(panel);
     QImage picture = screen.image().copy();
+    if (panel == editor::Panel::DrumEditor) drawDrumLists(window->editorWindow(), picture);
     if (request.hot) {
         draw::Canvas canvas(picture);
         draw::DrawHotOverlay(canvas, namedRects(screen.hitAreas()));

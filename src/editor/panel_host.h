@@ -27,6 +27,9 @@ class PanelHost final : public SurfaceHost {
         window_.showPopupList(list, x + dx_, y + dy_, width, height, items, selected);
     }
     void hidePopupList(PopupList list) override { window_.hidePopupList(list); }
+    void enablePopupList(PopupList list, bool enabled) override {
+        window_.enablePopupList(list, enabled);
+    }
     void showMessage(const std::string& text) override { window_.showMessage(text); }
 
   private:

@@ -130,6 +130,10 @@ Panel Panels::ownerOf(PopupList list) {
     case PopupList::VariationTypes:
     case PopupList::ControllerNumbers:
         break;
+    case PopupList::DrumKeys:
+    case PopupList::DrumKits1:
+    case PopupList::DrumKits2:
+        return Panel::DrumEditor;
     }
     return Panel::Surface;
 }

@@ -11,9 +11,19 @@ enum class PopupList {
     ControllerNumbers = 4, // `ListBox4`: controller numbers 0..95 of "AC1 =" and "AC2 ="
     VoiceCategories = 10,  // `Listroot`: the 19 voice categories
     FirstVoiceList = 20,   // `ListB0`; list k of the voice lists is FirstVoiceList + k
-    // The voice lists, the drum editor's kit and key lists and the QS300 editor's
-    // template and wave lists take their places here when those screens arrive.
+    DrumKeys = 5,          // `ListBoxP1`: the key names of the active drum setup's kit
+    DrumKits1 = 6,         // `ListBoxP2`: the kit of drum setup 1
+    DrumKits2 = 7,         // `ListBoxP3`: the kit of drum setup 2
+    // The QS300 editor's template and wave lists take their places here when that
+    // screen arrives.
 };
+
+// The drum editor's lists stay on its panel while it is open; closing the surface's
+// pop-up lists leaves them alone.
+inline constexpr bool isPanelList(PopupList list) {
+    return list == PopupList::DrumKeys || list == PopupList::DrumKits1 ||
+           list == PopupList::DrumKits2;
+}
 
 inline constexpr int kControllerListWidth = 104;
 inline constexpr int kControllerListHeight = 410;

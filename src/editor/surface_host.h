@@ -54,6 +54,8 @@ class SurfaceHost {
     virtual void showPopupList(PopupList list, int x, int y, int width, int height,
                                const std::vector<std::string>& items, int selected) = 0;
     virtual void hidePopupList(PopupList list) = 0;
+    // A shown list that takes no clicks is drawn greyed.
+    virtual void enablePopupList(PopupList /*list*/, bool /*enabled*/) {}
 
     // A message box with one OK button.
     virtual void showMessage(const std::string& text) = 0;

@@ -5,6 +5,8 @@
 
 #include "draw/canvas.h"
 #include "draw/drawn_controls.h"
+#include "drums/drum_editor.h"
+#include "drums/drum_layout.h"
 #include "effect_editor_fixture.h"
 #include "image/effect_types.h"
 
@@ -177,6 +179,33 @@ TEST_F(HotAreas, EveryPartsPageAndTheOpenControllerList) {
     ASSERT_TRUE(host.popupShown.has_value());
     EXPECT_TRUE(misplacedControls(record.items(), editor->hitAreas()).empty())
         << joined(misplacedControls(record.items(), editor->hitAreas()));
+}
+
+// The drum setup editor's panel with a key selected: knobs, buttons and envelope handles
+// inside their rectangles; a black key lies over its white neighbours on purpose.
+TEST_F(HotAreas, TheDrumPanelMatchesItsRectangles) {
+    drums::DrumEditor panel(*image, xg, port, host);
+    for (int note : {36, 13, 91}) {
+        panel.SelectDrumNote(note);
+        record.clear();
+        panel.canvas().setDrawnControls(&record);
+        panel.redrawAll();
+        panel.canvas().setDrawnControls(nullptr);
+        const auto areas = panel.hitAreas();
+        EXPECT_TRUE(misplacedControls(record.items(), areas).empty())
+            << joined(misplacedControls(record.items(), areas));
+        std::set<std::pair<std::string, std::string>> keys;
+        for (int black = 13; black <= 91; ++black)
+            if (drums::isBlackKey(black))
+                for (int white : {black - 1, black + 1})
+                    keys.insert({"Key " + std::to_string(black), "Key " + std::to_string(white)});
+        EXPECT_TRUE(overlappingAreas(areas, keys).empty()) << joined(overlappingAreas(areas, keys));
+        std::set<std::string> owners;
+        for (const DrawnControl& control : record.items()) owners.insert(control.owner);
+        for (const char* name : {"ATTACK", "LEVEL", "ALT.GROUP", "SINGLE", "NOTE OFF",
+                                 "Attack handle", "Decay 1 handle", "Decay 2 handle"})
+            EXPECT_TRUE(owners.count(name)) << "nothing drawn for " << name;
+    }
 }
 
 } // namespace
