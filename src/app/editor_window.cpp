@@ -78,7 +78,18 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    installRangePage();
     setZoom(session_.zoomPercent());
+}
+
+void TFXg::installRangePage() {
+    rangeHost_ = std::make_unique<editor::PanelHost>(*this, editor::Panel::KeyboardRange);
+    rangePage_ = std::make_unique<aids::RangePage>(session_.image(), session_.messages(), *editor_,
+                                                   *rangeHost_);
+    rangePage_->setOpenListener(
+        [this](bool open) { effects_->showToolButton(effects::ToolArea::KeyboardRange, open); });
+    editor_->setNoteLimitListener([this] { rangePage_->currentPartChanged(); });
+    panels_->install(editor::Panel::KeyboardRange, *rangePage_);
 }
 
 TFXg::~TFXg() {

@@ -4,8 +4,10 @@
 // is the surface's host: it keeps the virtual pointer of a drag, repaints, shows the
 // surface's pop-up lists and its messages.
 
+#include "aids/range_page.h"
 #include "app/prompts.h"
 #include "app/virtual_pointer.h"
+#include "editor/panel_host.h"
 #include "editor/panels.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
@@ -43,6 +45,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     // The effect rows and the tool strip, painted on the same surface.
     effects::EffectEditor& effects() { return *effects_; }
     const QImage& surface() const { return editor_->image(); }
+    // The keyboard range page of `Panel1`.
+    aids::RangePage& rangePage() { return *rangePage_; }
 
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();
@@ -87,6 +91,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     // a confined drag, otherwise the surface pixel under it.
     QPoint surfacePositionOf(QMouseEvent* event);
     bool onSurface(QPoint surfacePoint) const;
+    void installRangePage();
     void keepPointerAwayFromEdges(QPoint screenPoint);
     void putRealPointerAt(int x, int y);
     void applyCursor();
@@ -99,6 +104,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     std::unique_ptr<editor::PartEditor> editor_;
     std::unique_ptr<effects::EffectEditor> effects_;
     std::unique_ptr<editor::Panels> panels_;
+    std::unique_ptr<editor::PanelHost> rangeHost_;
+    std::unique_ptr<aids::RangePage> rangePage_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

@@ -12,6 +12,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
 namespace draw {
@@ -103,6 +104,14 @@ class PartEditor final : public Screen {
     void redrawVariationSends();
     // Makes a part current without All Notes Off and redraws both strips and the page.
     void selectPart(int part);
+    // Makes a part current as a press on its strip does: All Notes Off on the old part's
+    // channel, both strips and the page redrawn.
+    void switchToPart(int part);
+    // The page's note-limit knobs drawn again (another screen changed the limits).
+    void redrawNoteLimits();
+    // Told after the current part or its note limits changed on the surface, for the
+    // screens that show them too.
+    void setNoteLimitListener(std::function<void()> listener);
     int currentPart() const;
     // A drag runs on the surface, the part editor's own or the effect hook's.
     bool dragging() const override;
