@@ -22,6 +22,7 @@ class SendProgress;
 class Session;
 class TFXg;
 class TXmidif;
+class TFk_maus;
 
 // Closes every modal dialog and message box that is open, innermost first.
 void closeModalDialogs();
@@ -48,6 +49,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
 
     TFXg& editorWindow() { return *editor_; }
     TXmidif& portDialog() { return *portDialog_; }
+    TFk_maus& virtualKeyboard() { return *keyboard_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
     SendProgress& sendProgress() { return *sendProgress_; }
     const MainMenu& menu() const { return menu_; }
@@ -66,6 +68,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void showAbout() override { HelpAboutItemClick(); }
     void toggleDrumEditor() override;
     void toggleKeyboardRange() override;
+    void toggleVirtualKeyboard() override;
     // MIDI thru is a setting kept in the configuration file.
     void thruChanged(bool on) override;
 
@@ -81,6 +84,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void connectMenu();
     void updateHistoryMenu();
     void fitToEditor();
+    void createVirtualKeyboard();
     void reportOutputLoss(const std::string& text);
     static bool isOnAScreen(const QRect& frame);
 
@@ -92,6 +96,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     TXmidif* portDialog_ = nullptr;
+    TFk_maus* keyboard_ = nullptr;
     bool closing_ = false;
     std::vector<std::string> lossesWhileClosing_;
 };
