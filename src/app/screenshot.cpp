@@ -2,6 +2,7 @@
 
 #include "app/editor_window.h"
 #include "app/startup.h"
+#include "app/virtual_keyboard_window.h"
 #include "draw/canvas.h"
 #include "draw/hot_overlay.h"
 #include "midi/clock.h"
@@ -51,8 +52,11 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     const auto known = std::find_if(kScreens.begin(), kScreens.end(), [&](const auto& screen) {
         return request.screen == screen.first;
     });
-    if (known == kScreens.end())
-        return "unknown screen \"" + request.screen + "\" (editor, range, drums or voice)";
+    // The virtual keyboard is a window of its own, not a screen of the editor.
+    const bool keyboard = request.screen == "keyboard";
+    if (known == kScreens.end() && !keyboard)
+        return "unknown screen \"" + request.screen +
+               "\" (editor, range, drums, voice or keyboard)";
 
     midi::MemoryBackend backend;
     midi::ManualClock clock;
@@ -62,16 +66,24 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     options.restorePorts = false;
     options.mayAskForPorts = false;
     auto window = startUp(session, prompts, options);
-    editor::Panels& panels = window->editorWindow().panels();
-    const editor::Panel panel = known->second;
-    if (panel != editor::Panel::Surface && !panels.open(panel))
-        return "the screen \"" + request.screen + "\" is not part of this version yet";
-
-    const editor::Screen& screen = panels.screen(panel);
-    QImage picture = screen.image().copy();
+    QImage picture;
+    std::vector<editor::NamedArea> areas;
+    if (keyboard) {
+        const aids::VirtualKeyboard& keys = window->virtualKeyboard().keyboard();
+        picture = keys.image().copy();
+        areas = keys.hitAreas();
+    } else {
+        editor::Panels& panels = window->editorWindow().panels();
+        const editor::Panel panel = known->second;
+        if (panel != editor::Panel::Surface && !panels.open(panel))
+            return "the screen \"" + request.screen + "\" is not part of this version yet";
+        const editor::Screen& screen = panels.screen(panel);
+        picture = screen.image().copy();
+        areas = screen.hitAreas();
+    }
     if (request.hot) {
         draw::Canvas canvas(picture);
-        draw::DrawHotOverlay(canvas, namedRects(screen.hitAreas()));
+        draw::DrawHotOverlay(canvas, namedRects(areas));
     }
     if (!picture.save(QString::fromStdString(request.file.string()), "PNG"))
         return "cannot write " + request.file.string();

@@ -10,7 +10,7 @@ namespace app {
 
 struct ScreenshotRequest {
     std::filesystem::path file;
-    std::string screen = "editor"; // editor, range, drums or voice
+    std::string screen = "editor"; // editor, range, drums, voice or keyboard
     bool hot = false;
 };
 
