@@ -153,15 +153,19 @@ void RangePage::storeDragValue(DragAxis, int value) {
     store(dragPart_, dragHigh_, value);
     // Low never lies above high: the other limit is pushed along and sent first.
     const NoteRange range = rangeOf(dragPart_);
-    if (range.low > range.high) {
+    const bool pushed = range.low > range.high;
+    if (pushed) {
         store(dragPart_, !dragHigh_, value);
         send(dragPart_, !dragHigh_);
     }
     send(dragPart_, dragHigh_);
     repaint(painter_.paintBar(dragPart_, rangeOf(dragPart_), BarLook::Dragged));
-    repaint(painter_.paintNames(dragPart_, rangeOf(dragPart_), true));
+    for (const bool high : {false, true}) {
+        if (high != dragHigh_ && !pushed) continue;
+        repaint(painter_.paintName(dragPart_, high, value, true));
+    }
     repaint(painter_.paintKeyboard(rangeOf(dragPart_)));
-    surface_.redrawNoteLimits();
+    surface_.redrawNoteLimits(!dragHigh_ || pushed, dragHigh_ || pushed);
 }
 
 // ---- release ------------------------------------------------------------------------------
@@ -230,7 +234,7 @@ void RangePage::redrawPart(int part) {
 }
 
 void RangePage::repaint(const HitRect& area) {
-    if (open_) host_.repaint(area);
+    if (open_ && area.right >= area.left) host_.repaint(area);
 }
 
 void RangePage::setShape(PointerShape shape) {

@@ -9,6 +9,8 @@
 #include "draw/text.h"
 #include "editor/value_texts.h"
 
+#include <algorithm>
+
 namespace aids {
 namespace {
 
@@ -18,6 +20,9 @@ constexpr draw::Colour kHandle = draw::ColBrown;
 constexpr draw::Colour kCurrentHandle = draw::rgb(128, 0, 0);
 constexpr draw::Colour kDraggedHandle = draw::ColRed;
 constexpr draw::Colour kLimitMark = draw::ColRed;
+
+// An area that holds no pixel: nothing to show again.
+constexpr HitRect kNothing{0, 0, -1, -1};
 
 constexpr int kTitleX = 277;
 constexpr int kTitleY = 12;
@@ -53,6 +58,7 @@ HitRect RangePainter::paintAll(const RangeLayout& ranges, int currentPart) {
         paintNames(part, range, current);
     }
     for (int button = 1; button <= kButtonCount; ++button) paintButton(button, false);
+    marked_.reset();
     paintKeyboard(ranges[static_cast<std::size_t>(currentPart)]);
     return {0, 0, kRangePageWidth - 1, kRangePageHeight - 1};
 }
@@ -81,29 +87,54 @@ HitRect RangePainter::paintBar(int part, NoteRange range, BarLook look) {
 }
 
 HitRect RangePainter::paintNames(int part, NoteRange range, bool current) {
+    const HitRect low = paintName(part, false, range.low, current);
+    const HitRect high = paintName(part, true, range.high, current);
+    return {low.left, low.top, high.right, high.bottom};
+}
+
+HitRect RangePainter::paintName(int part, bool high, int note, bool current) {
+    const int x = high ? kHighNameX : kLowNameX;
+    const int width = high ? kHighNameWidth : kLowNameWidth;
     const int y = barTop(part) - 1;
-    const draw::Colour colour = current ? draw::ColRed : draw::ColBlack;
-    canvas_.fillRect(kLowNameX, y, kLowNameX + kLowNameWidth, y + kNameRows, draw::ColPanel);
-    canvas_.fillRect(kHighNameX, y, kHighNameX + kHighNameWidth, y + kNameRows, draw::ColPanel);
+    canvas_.fillRect(x, y, x + width, y + kNameRows, draw::ColPanel);
     canvas_.setTextAlign(draw::TextAlign::Left);
-    canvas_.setClip(kLowNameX, y, kLowNameX + kLowNameWidth, y + kNameRows);
-    draw::SmallText(canvas_, kLowNameX, y, colour,
-                    QString::fromStdString(editor::noteName(range.low)), kNameHeight);
-    canvas_.setClip(kHighNameX, y, kHighNameX + kHighNameWidth, y + kNameRows);
-    draw::SmallText(canvas_, kHighNameX, y, colour,
-                    QString::fromStdString(editor::noteName(range.high)), kNameHeight);
+    canvas_.setClip(x, y, x + width, y + kNameRows);
+    draw::SmallText(canvas_, x, y, current ? draw::ColRed : draw::ColBlack,
+                    QString::fromStdString(editor::noteName(note)), kNameHeight);
     canvas_.resetClip();
-    return {kLowNameX, y, kHighNameX + kHighNameWidth - 1, y + kNameRows - 1};
+    return {x, y, x + width - 1, y + kNameRows - 1};
 }
 
 HitRect RangePainter::paintKeyboard(NoteRange current) {
+    const HitRect whole{kScaleLeft, kKeyboardTop, kScaleLeft + kKeyboardWidth - 1,
+                        kKeyboardTop + kKeyboardHeight - 1};
     if (keyboard_.isNull()) {
         keyboard_ = QImage(kKeyboardWidth, kKeyboardHeight, QImage::Format_RGB32);
         keyboard_.fill(draw::ColPanel);
         draw::Canvas work(keyboard_);
         draw::DrawPianoKeyboard(work, 0, 0);
     }
-    canvas_.blit(kScaleLeft, kKeyboardTop, kKeyboardWidth, kKeyboardHeight, keyboard_, 0, 0);
+    HitRect changed = whole;
+    if (marked_) {
+        if (*marked_ == current) return kNothing;
+        // The old marks' keys from the clean picture; a key's column holds all of it.
+        int left = whole.right;
+        int right = whole.left;
+        for (const int note : {int{marked_->low}, int{marked_->high}}) {
+            const int x = noteX(note);
+            canvas_.blit(x, kKeyboardTop, kHandleWidth, kKeyboardHeight, keyboard_, x - kScaleLeft,
+                         0);
+            left = std::min(left, x);
+            right = std::max(right, x + kHandleWidth - 1);
+        }
+        for (const int note : {int{current.low}, int{current.high}}) {
+            left = std::min(left, noteX(note));
+            right = std::max(right, noteX(note) + kHandleWidth - 1);
+        }
+        changed = {left, whole.top, right, whole.bottom};
+    } else {
+        canvas_.blit(kScaleLeft, kKeyboardTop, kKeyboardWidth, kKeyboardHeight, keyboard_, 0, 0);
+    }
     // A mark in the lower part of each limit's key, inside its outline.
     for (const int note : {int{current.low}, int{current.high}}) {
         const int x = noteX(note);
@@ -112,8 +143,8 @@ HitRect RangePainter::paintKeyboard(NoteRange current) {
         else
             canvas_.fillRect(x + 1, kKeyboardTop + 30, x + 6, kKeyboardTop + 39, kLimitMark);
     }
-    return {kScaleLeft, kKeyboardTop, kScaleLeft + kKeyboardWidth - 1,
-            kKeyboardTop + kKeyboardHeight - 1};
+    marked_ = current;
+    return changed;
 }
 
 HitRect RangePainter::paintButton(int button, bool pressed) {

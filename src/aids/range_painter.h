@@ -9,6 +9,9 @@
 
 #include <QImage>
 
+#include <optional>
+#include <string>
+
 namespace aids {
 
 enum class BarLook { Normal, Current, Dragged };
@@ -20,6 +23,10 @@ class RangePainter {
     HitRect paintAll(const RangeLayout& ranges, int currentPart);
     HitRect paintBar(int part, NoteRange range, BarLook look);
     HitRect paintNames(int part, NoteRange range, bool current);
+    // The name of one limit: a drag step changes only one of them.
+    HitRect paintName(int part, bool high, int note, bool current);
+    // The keyboard with the current part's limits marked. Once drawn, only the keys whose
+    // marks come or go are drawn again.
     HitRect paintKeyboard(NoteRange current);
     HitRect paintButton(int button, bool pressed);
 
@@ -28,7 +35,8 @@ class RangePainter {
 
   private:
     draw::Canvas& canvas_;
-    QImage keyboard_; // the clean keyboard picture, drawn once
+    QImage keyboard_;                 // the clean keyboard picture, drawn once
+    std::optional<NoteRange> marked_; // the limits marked on the page's keyboard now
 };
 
 } // namespace aids

@@ -79,8 +79,8 @@ void PartEditor::selectPart(int part) {
 void PartEditor::switchToPart(int part) {
     impl_->controller.switchToPart(part);
 }
-void PartEditor::redrawNoteLimits() {
-    impl_->controller.redrawNoteLimits();
+void PartEditor::redrawNoteLimits(bool low, bool high) {
+    impl_->controller.redrawNoteLimits(low, high);
 }
 void PartEditor::setNoteLimitListener(std::function<void()> listener) {
     impl_->controller.setNoteLimitListener(std::move(listener));

@@ -108,7 +108,7 @@ class PartEditor final : public Screen {
     // channel, both strips and the page redrawn.
     void switchToPart(int part);
     // The page's note-limit knobs drawn again (another screen changed the limits).
-    void redrawNoteLimits();
+    void redrawNoteLimits(bool low = true, bool high = true);
     // Told after the current part or its note limits changed on the surface, for the
     // screens that show them too.
     void setNoteLimitListener(std::function<void()> listener);

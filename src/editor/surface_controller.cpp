@@ -79,9 +79,9 @@ void SurfaceController::switchToPart(int part) {
     switchPart(part, true);
 }
 
-void SurfaceController::redrawNoteLimits() {
-    view_.pageControl(page::kNoteLimitLow, false);
-    view_.pageControl(page::kNoteLimitHigh, false);
+void SurfaceController::redrawNoteLimits(bool low, bool high) {
+    if (low) view_.pageControl(page::kNoteLimitLow, false);
+    if (high) view_.pageControl(page::kNoteLimitHigh, false);
 }
 
 // ---- Press --------------------------------------------------------------------------------

@@ -59,7 +59,7 @@ class SurfaceController {
     void selectPart(int part);
     // Makes a part current with All Notes Off on the old part's channel.
     void switchToPart(int part);
-    void redrawNoteLimits();
+    void redrawNoteLimits(bool low, bool high);
     void setNoteLimitListener(std::function<void()> listener) {
         noteLimitListener_ = std::move(listener);
     }

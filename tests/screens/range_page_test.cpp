@@ -189,6 +189,16 @@ TEST_F(RangePageTest, ThePageShowsTheLimitsAndTheCurrentPart) {
     value(3, image::offset::kNoteLimitLow) = 36;
     page->currentPartChanged();
     EXPECT_EQ(img.pixel(aids::noteX(36) + 2, top + 3), draw::rgb(128, 0, 0));
+    // The keyboard picture marks the limits' keys, and only them.
+    const int markY = aids::kKeyboardTop + 35;
+    EXPECT_EQ(img.pixel(aids::noteX(36) + 3, markY), draw::ColRed);
+    EXPECT_NE(img.pixel(aids::noteX(24) + 3, markY), draw::ColRed);
+    EXPECT_EQ(img.pixel(aids::noteX(71) + 3, markY), draw::ColRed);
+    pressHandle(3, true);
+    dragTo(73); // C#5, a black key
+    releaseDrag();
+    EXPECT_NE(img.pixel(aids::noteX(71) + 3, markY), draw::ColRed);
+    EXPECT_EQ(img.pixel(aids::noteX(73) + 2, aids::kKeyboardTop + 20), draw::ColRed);
 }
 
 TEST_F(RangePageTest, OpeningAndClosingMoveTheToolButtonAndTheDrumEditorClosesThePage) {
