@@ -1,5 +1,6 @@
 #include "app/editor_window.h"
 
+#include "app/mouse_buttons.h"
 #include "app/popup_list.h"
 #include "app/session.h"
 #include "app/zoom.h"
@@ -24,19 +25,6 @@ constexpr std::uint32_t kBackgroundColorRef = 4889278;
 // How close to a screen edge the hidden pointer may come before it is put back in the
 // middle; far enough that one fast flick cannot reach the edge.
 constexpr int kEdgeMargin = 100;
-
-std::optional<editor::MouseButton> buttonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return editor::MouseButton::Left;
-    case Qt::RightButton:
-        return editor::MouseButton::Right;
-    case Qt::MiddleButton:
-        return editor::MouseButton::Middle;
-    default:
-        return std::nullopt;
-    }
-}
 
 editor::Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
     return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};

@@ -1,5 +1,6 @@
 #include "app/virtual_keyboard_window.h"
 
+#include "app/mouse_buttons.h"
 #include "app/session.h"
 
 #include <QCursor>
@@ -14,17 +15,6 @@ namespace {
 
 // Without a stored position the window opens this far from the main window's top left.
 constexpr QPoint kFirstOffset{20, 480};
-
-std::optional<editor::MouseButton> buttonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return editor::MouseButton::Left;
-    case Qt::RightButton:
-        return editor::MouseButton::Right;
-    default:
-        return std::nullopt;
-    }
-}
 
 } // namespace
 
