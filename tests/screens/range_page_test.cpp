@@ -130,8 +130,22 @@ TEST_F(RangePageTest, DraggingTheLowLimitAboveTheHighOnePushesItAlong) {
     // The pointer runs on a 128-pixel line at the page's origin, standing on the value.
     EXPECT_EQ(host.confinement, (editor::HitRect{1, 72, 128, 72}));
     EXPECT_EQ(host.pointerX, 1 + 60);
+    const auto knob = [&](const std::string& name) {
+        for (const editor::NamedArea& area : editor->hitAreas())
+            if (area.name == name)
+                return editor->image().copy(area.rect.left, area.rect.top,
+                                            area.rect.right - area.rect.left + 1,
+                                            area.rect.bottom - area.rect.top + 1);
+        return QImage();
+    };
+    const QImage lowKnob = knob("Note Limit Low");
+    const QImage highKnob = knob("Note Limit High");
+    ASSERT_FALSE(lowKnob.isNull());
     dragTo(90);
     EXPECT_EQ(range(4), (NoteRange{90, 90}));
+    // The part page's knobs show both limits moved.
+    EXPECT_NE(knob("Note Limit Low"), lowKnob);
+    EXPECT_NE(knob("Note Limit High"), highKnob);
     EXPECT_EQ(sent(),
               (std::vector<Msg>{partParam(4, kHighAddress, 90), partParam(4, kLowAddress, 90)}));
     backend.clearSent();
