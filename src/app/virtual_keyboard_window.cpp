@@ -5,6 +5,7 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,6 +16,8 @@ namespace {
 
 // Without a stored position the window opens this far from the main window's top left.
 constexpr QPoint kFirstOffset{20, 480};
+// A point of the title bar that must lie on a screen for the window to be taken hold of.
+constexpr QPoint kGrabPoint{40, 8};
 
 } // namespace
 
@@ -48,8 +51,11 @@ void TFk_maus::placeFirstTime() {
     if (placed_) return;
     placed_ = true;
     const auto& settings = session_.settings();
-    if (settings.vkLeft != -1 && settings.vkTop != -1) {
-        move(settings.vkLeft, settings.vkTop);
+    const QPoint stored(settings.vkLeft, settings.vkTop);
+    // A place left on a screen that is no longer there would hide the window.
+    if (settings.vkLeft != -1 && settings.vkTop != -1 &&
+        QGuiApplication::screenAt(stored + kGrabPoint)) {
+        move(stored);
     } else if (owner_) {
         move(owner_->frameGeometry().topLeft() + kFirstOffset);
     }

@@ -141,6 +141,14 @@ TEST_F(AidsWindowsTest, TheMenuAndCloseShowAndHideTheKeyboardWhichKeepsItsPlace)
     start();
     window->toggleVirtualKeyboard();
     EXPECT_EQ(keyboard().pos(), placed);
+
+    // A place on no screen is forgotten: the window opens below the main window.
+    window->close();
+    window.reset();
+    f.dir.writeIni(std::string(testing::kVirtualOutIni) + "[Position]\nVKleft=-30000\nVKtop=5\n");
+    start();
+    window->toggleVirtualKeyboard();
+    EXPECT_EQ(keyboard().pos(), window->frameGeometry().topLeft() + QPoint(20, 480));
 }
 
 } // namespace
