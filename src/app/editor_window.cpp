@@ -66,6 +66,7 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    panels_->setKnobScheme(draw::knobSchemeOf(session_.settings().potiColor));
     installRangePage();
     setZoom(session_.zoomPercent());
 }
@@ -78,6 +79,17 @@ void TFXg::installRangePage() {
         [this](bool open) { effects_->showToolButton(effects::ToolArea::KeyboardRange, open); });
     editor_->setNoteLimitListener([this] { rangePage_->currentPartChanged(); });
     panels_->install(editor::Panel::KeyboardRange, *rangePage_);
+}
+
+void TFXg::setKnobScheme(draw::KnobScheme scheme) {
+    panels_->setKnobScheme(scheme);
+    redrawScreens();
+}
+
+void TFXg::redrawScreens() {
+    if (!shown_) return;
+    for (editor::Panel panel : panels_->shown()) panels_->screen(panel).redrawAll();
+    update();
 }
 
 TFXg::~TFXg() {

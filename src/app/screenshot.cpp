@@ -1,6 +1,7 @@
 #include "app/screenshot.h"
 
 #include "app/editor_window.h"
+#include "app/settings_picture.h"
 #include "app/startup.h"
 #include "app/virtual_keyboard_window.h"
 #include "draw/canvas.h"
@@ -47,8 +48,22 @@ std::vector<draw::NamedHitRect> namedRects(const std::vector<editor::NamedArea>&
 
 } // namespace
 
+std::string writeSettingsScreenshot(const std::filesystem::path& baseDir,
+                                    const std::filesystem::path& file) {
+    midi::MemoryBackend backend;
+    midi::ManualClock clock;
+    Session session(backend, clock, files::AppPaths{baseDir});
+    ConsolePrompts prompts;
+    auto window = startUp(session, prompts, {false, false, {}});
+    const QImage picture = settingsPicture(window->settingsDialog(), session.settings());
+    if (!picture.save(QString::fromStdString(file.string()), "PNG"))
+        return "cannot write " + file.string();
+    return {};
+}
+
 std::string writeScreenshot(const std::filesystem::path& baseDir,
                             const ScreenshotRequest& request) {
+    if (request.screen == "settings") return writeSettingsScreenshot(baseDir, request.file);
     const auto known = std::find_if(kScreens.begin(), kScreens.end(), [&](const auto& screen) {
         return request.screen == screen.first;
     });
@@ -56,7 +71,7 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     const bool keyboard = request.screen == "keyboard";
     if (known == kScreens.end() && !keyboard)
         return "unknown screen \"" + request.screen +
-               "\" (editor, range, drums, voice or keyboard)";
+               "\" (editor, range, drums, voice, keyboard or settings)";
 
     midi::MemoryBackend backend;
     midi::ManualClock clock;
