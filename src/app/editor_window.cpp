@@ -2,6 +2,7 @@
 
 #include "app/drum_part_prompt.h"
 #include "app/panel_list_delegate.h"
+#include "app/mouse_buttons.h"
 #include "app/popup_list.h"
 #include "app/session.h"
 #include "app/zoom.h"
@@ -26,19 +27,6 @@ constexpr std::uint32_t kBackgroundColorRef = 4889278;
 // How close to a screen edge the hidden pointer may come before it is put back in the
 // middle; far enough that one fast flick cannot reach the edge.
 constexpr int kEdgeMargin = 100;
-
-std::optional<editor::MouseButton> buttonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return editor::MouseButton::Left;
-    case Qt::RightButton:
-        return editor::MouseButton::Right;
-    case Qt::MiddleButton:
-        return editor::MouseButton::Middle;
-    default:
-        return std::nullopt;
-    }
-}
 
 editor::Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
     return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};
@@ -102,7 +90,18 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     makeDrumEditor();
     drumWatch_ = std::make_unique<DrumSetupWatch>(session_.image(), *drums_);
     voices_->selection().addListener(*drumWatch_);
+    installRangePage();
     setZoom(session_.zoomPercent());
+}
+
+void TFXg::installRangePage() {
+    rangeHost_ = std::make_unique<editor::PanelHost>(*this, editor::Panel::KeyboardRange);
+    rangePage_ = std::make_unique<aids::RangePage>(session_.image(), session_.messages(), *editor_,
+                                                   *rangeHost_);
+    rangePage_->setOpenListener(
+        [this](bool open) { effects_->showToolButton(effects::ToolArea::KeyboardRange, open); });
+    editor_->setNoteLimitListener([this] { rangePage_->currentPartChanged(); });
+    panels_->install(editor::Panel::KeyboardRange, *rangePage_);
 }
 
 void TFXg::setKnobScheme(draw::KnobScheme scheme) {

@@ -4,6 +4,7 @@
 // is the surface's host: it keeps the virtual pointer of a drag, repaints, shows the
 // surface's pop-up lists and its messages.
 
+#include "aids/range_page.h"
 #include "app/prompts.h"
 #include "app/virtual_pointer.h"
 #include "app/voice_chooser.h"
@@ -55,6 +56,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void toggleDrumEditor();
     // A message from the MIDI input (after MIDI thru): the drum editor selects played keys.
     void midiInput(const std::vector<std::uint8_t>& message);
+    // The keyboard range page of `Panel1`.
+    aids::RangePage& rangePage() { return *rangePage_; }
 
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();
@@ -105,6 +108,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     // a confined drag, otherwise the surface pixel under it.
     QPoint surfacePositionOf(QMouseEvent* event);
     bool onSurface(QPoint surfacePoint) const;
+    void installRangePage();
     void keepPointerAwayFromEdges(QPoint screenPoint);
     void putRealPointerAt(int x, int y);
     void applyCursor();
@@ -124,6 +128,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     std::unique_ptr<drums::DrumEditor> drums_;
     class DrumSetupWatch;
     std::unique_ptr<DrumSetupWatch> drumWatch_;
+    std::unique_ptr<editor::PanelHost> rangeHost_;
+    std::unique_ptr<aids::RangePage> rangePage_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

@@ -7,6 +7,7 @@
 #include "app/qs300_file_commands.h"
 #include "app/send_progress.h"
 #include "app/session.h"
+#include "app/virtual_keyboard_window.h"
 #include "image/image_init.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QScrollArea>
 
+#include <algorithm>
 #include <iostream>
 #include <utility>
 
@@ -140,6 +142,22 @@ void TMF::createEditorWindow() {
     qs300Files_ = std::make_unique<Qs300FileCommands>(session_, prompts_, editor_->voices(), *this);
     qs300Files_->install(menu_);
     fitToEditor();
+    createVirtualKeyboard();
+}
+
+void TMF::createVirtualKeyboard() {
+    keyboard_ = new TFk_maus(session_, this);
+    keyboard_->setVisibilityListener([this](bool shown) {
+        editor_->effects().showToolButton(effects::ToolArea::VirtualKeyboard, shown);
+    });
+    auto& later = menu_.comingLater;
+    const auto item = std::find_if(later.begin(), later.end(), [](const QAction* action) {
+        return action->objectName() == QLatin1String("VirtualKeyboard1");
+    });
+    if (item == later.end()) return;
+    (*item)->setEnabled(true);
+    connect(*item, &QAction::triggered, this, &TMF::toggleVirtualKeyboard);
+    later.erase(item);
 }
 
 void TMF::createPortDialog(bool restorePorts, bool mayAsk) {
@@ -243,6 +261,10 @@ void TMF::toggleKeyboardRange() {
     if (editor_) editor_->panels().toggle(editor::Panel::KeyboardRange);
 }
 
+void TMF::toggleVirtualKeyboard() {
+    if (keyboard_) keyboard_->toggle();
+}
+
 void TMF::thruChanged(bool on) {
     session_.settings().thru = on;
 }
@@ -275,6 +297,7 @@ void TMF::closeEvent(QCloseEvent* event) {
     auto& settings = session_.settings();
     settings.mainLeft = x();
     settings.mainTop = y();
+    if (keyboard_) keyboard_->storeSettings();
     reportErrors(prompts_, this, [this] { session_.saveConfiguration(); });
     // A device lost while closing is told now, while the window is still there.
     for (const auto& text : std::exchange(lossesWhileClosing_, {}))

@@ -29,6 +29,7 @@ class SendProgress;
 class Session;
 class TFXg;
 class TXmidif;
+class TFk_maus;
 
 // Closes every modal dialog and message box that is open, innermost first.
 void closeModalDialogs();
@@ -58,6 +59,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
 
     TFXg& editorWindow() { return *editor_; }
     TXmidif& portDialog() { return *portDialog_; }
+    TFk_maus& virtualKeyboard() { return *keyboard_; }
     TFSets& settingsDialog() { return *settingsDialog_; }
     TFP_coper& copyDialog() { return *copyDialog_; }
     TFp_ini& initDialog() { return *initDialog_; }
@@ -93,6 +95,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void showAbout() override { HelpAboutItemClick(); }
     void toggleDrumEditor() override;
     void toggleKeyboardRange() override;
+    void toggleVirtualKeyboard() override;
     // MIDI thru is a setting kept in the configuration file.
     void thruChanged(bool on) override;
 
@@ -110,6 +113,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void showHelpLanguage();
     void updateHistoryMenu();
     void fitToEditor();
+    void createVirtualKeyboard();
     void reportOutputLoss(const std::string& text);
     static bool isOnAScreen(const QRect& frame);
 
@@ -122,6 +126,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     TFXg* editor_ = nullptr;
     std::unique_ptr<Qs300FileCommands> qs300Files_;
     TXmidif* portDialog_ = nullptr;
+    TFk_maus* keyboard_ = nullptr;
     TFp_ini* initDialog_ = nullptr;
     TFSets* settingsDialog_ = nullptr;
     TFP_coper* copyDialog_ = nullptr;

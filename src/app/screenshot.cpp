@@ -4,6 +4,7 @@
 #include "app/editor_window.h"
 #include "app/settings_picture.h"
 #include "app/startup.h"
+#include "app/virtual_keyboard_window.h"
 #include "draw/canvas.h"
 #include "draw/hot_overlay.h"
 #include "midi/clock.h"
@@ -67,8 +68,11 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     const auto known = std::find_if(kScreens.begin(), kScreens.end(), [&](const auto& screen) {
         return request.screen == screen.first;
     });
-    if (known == kScreens.end())
-        return "unknown screen \"" + request.screen + "\" (editor, range, drums or voice)";
+    // The virtual keyboard is a window of its own, not a screen of the editor.
+    const bool keyboard = request.screen == "keyboard";
+    if (known == kScreens.end() && !keyboard)
+        return "unknown screen \"" + request.screen +
+               "\" (editor, range, drums, voice, keyboard or settings)";
 
     midi::MemoryBackend backend;
     midi::ManualClock clock;
@@ -78,19 +82,28 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     options.restorePorts = false;
     options.mayAskForPorts = false;
     auto window = startUp(session, prompts, options);
-    editor::Panels& panels = window->editorWindow().panels();
-    const editor::Panel panel = known->second;
-    const bool opened = panel == editor::Panel::DrumEditor
-                            ? showDrumEditorPicture(window->editorWindow())
-                            : panel == editor::Panel::Surface || panels.open(panel);
-    if (!opened) return "the screen \"" + request.screen + "\" is not part of this version yet";
-
-    const editor::Screen& screen = panels.screen(panel);
-    QImage picture = screen.image().copy();
-    if (panel == editor::Panel::DrumEditor) drawDrumLists(window->editorWindow(), picture);
+    QImage picture;
+    std::vector<editor::NamedArea> areas;
+    if (keyboard) {
+        const aids::VirtualKeyboard& keys = window->virtualKeyboard().keyboard();
+        picture = keys.image().copy();
+        areas = keys.hitAreas();
+    } else {
+        editor::Panels& panels = window->editorWindow().panels();
+        const editor::Panel panel = known->second;
+        const bool opened = panel == editor::Panel::DrumEditor
+                                ? showDrumEditorPicture(window->editorWindow())
+                                : panel == editor::Panel::Surface || panels.open(panel);
+        if (!opened)
+            return "the screen \"" + request.screen + "\" is not part of this version yet";
+        const editor::Screen& screen = panels.screen(panel);
+        picture = screen.image().copy();
+        areas = screen.hitAreas();
+        if (panel == editor::Panel::DrumEditor) drawDrumLists(window->editorWindow(), picture);
+    }
     if (request.hot) {
         draw::Canvas canvas(picture);
-        draw::DrawHotOverlay(canvas, namedRects(screen.hitAreas()));
+        draw::DrawHotOverlay(canvas, namedRects(areas));
     }
     if (!picture.save(QString::fromStdString(request.file.string()), "PNG"))
         return "cannot write " + request.file.string();

@@ -10,7 +10,7 @@ namespace app {
 
 struct ScreenshotRequest {
     std::filesystem::path file;
-    std::string screen = "editor"; // editor, range, drums, voice or settings
+    std::string screen = "editor"; // editor, range, drums, voice, keyboard or settings
     bool hot = false;
 };
 

@@ -5,37 +5,41 @@
 namespace draw {
 namespace {
 
-constexpr int kPianoGroups = 11;
-constexpr int kPianoGroupWidth = 42;
 constexpr int kPianoWhiteHeight = 40;
 constexpr int kPianoBlackHeight = 25;
 
-void drawPianoGroup(Canvas& canvas, int e, int top, bool fullOctave) {
+void drawPianoGroup(Canvas& canvas, const PianoLayout& layout, int e, int top, bool fullOctave) {
     canvas.setPen(ColBlack);
-    canvas.setBrush(ColHighlight);
+    canvas.setBrush(layout.whiteBrush);
     const int whiteKeys = fullOctave ? 7 : 5;
+    const int step = layout.whiteStep;
     for (int key = 0; key < whiteKeys; ++key)
-        canvas.rectangle(e + 6 * key, top, e + 6 * key + 7, top + kPianoWhiteHeight);
+        canvas.rectangle(e + step * key, top, e + step * key + step + 1, top + kPianoWhiteHeight);
 
-    static constexpr int kBlackOffsets[] = {4, 10, 22, 28, 34};
     const int blackKeys = fullOctave ? 5 : 3;
-    canvas.setBrush(ColDarkBrown);
+    const int width = layout.blackWidth;
+    canvas.setBrush(layout.blackBrush);
     for (int key = 0; key < blackKeys; ++key) {
-        const int left = e + kBlackOffsets[key];
-        canvas.rectangle(left, top, left + 5, top + kPianoBlackHeight);
+        const int left = e + layout.blackOffsets[static_cast<std::size_t>(key)];
+        canvas.rectangle(left, top, left + width, top + kPianoBlackHeight);
     }
     for (int key = 0; key < blackKeys; ++key) {
-        const int left = e + kBlackOffsets[key];
+        const int left = e + layout.blackOffsets[static_cast<std::size_t>(key)];
         canvas.line(left + 1, top + 1, left + 1, top + 24, ColHighlight);
-        canvas.line(left + 2, top + 23, left + 4, top + 23, ColHighlight);
+        canvas.line(left + 2, top + 23, left + width - 1, top + 23, ColHighlight);
     }
 }
 
 } // namespace
 
+void DrawPianoKeyboard(Canvas& canvas, int x, int top, const PianoLayout& layout) {
+    for (int group = 1; group <= layout.groups; ++group)
+        drawPianoGroup(canvas, layout, x + layout.groupWidth * (group - 1), top,
+                       group < layout.groups);
+}
+
 void DrawPianoKeyboard(Canvas& canvas, int x, int top) {
-    for (int group = 1; group <= kPianoGroups; ++group)
-        drawPianoGroup(canvas, x + kPianoGroupWidth * (group - 1), top, group < kPianoGroups);
+    DrawPianoKeyboard(canvas, x, top, PianoLayout{});
 }
 
 OctaveKeyRects DrawOctaveKeyboard(int x, int y, Canvas& canvas) {

@@ -129,6 +129,8 @@ Panel Panels::ownerOf(PopupList list) {
     case PopupList::ChorusTypes:
     case PopupList::VariationTypes:
     case PopupList::ControllerNumbers:
+    case PopupList::VoiceCategories:
+    case PopupList::FirstVoiceList:
         break;
     case PopupList::DrumKeys:
     case PopupList::DrumKits1:

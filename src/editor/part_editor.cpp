@@ -84,6 +84,15 @@ void PartEditor::redrawVariationSends() {
 void PartEditor::selectPart(int part) {
     impl_->controller.selectPart(part);
 }
+void PartEditor::switchToPart(int part) {
+    impl_->controller.switchToPart(part);
+}
+void PartEditor::redrawNoteLimits(bool low, bool high) {
+    impl_->controller.redrawNoteLimits(low, high);
+}
+void PartEditor::setNoteLimitListener(std::function<void()> listener) {
+    impl_->controller.setNoteLimitListener(std::move(listener));
+}
 int PartEditor::currentPart() const {
     return impl_->controller.currentPart();
 }

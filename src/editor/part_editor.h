@@ -12,6 +12,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
 namespace draw {
@@ -109,6 +110,14 @@ class PartEditor final : public Screen {
     // Repaints a part's strip after its voice changed (and the title and page when it is
     // the current part).
     void redrawPartVoice(int part);
+    // Makes a part current as a press on its strip does: All Notes Off on the old part's
+    // channel, both strips and the page redrawn.
+    void switchToPart(int part);
+    // The page's note-limit knobs drawn again (another screen changed the limits).
+    void redrawNoteLimits(bool low = true, bool high = true);
+    // Told after the current part or its note limits changed on the surface, for the
+    // screens that show them too.
+    void setNoteLimitListener(std::function<void()> listener);
     int currentPart() const;
     // A drag runs on the surface, the part editor's own or the effect hook's.
     bool dragging() const override;

@@ -73,6 +73,17 @@ void SurfaceController::selectPart(int part) {
     switchPart(part, false);
 }
 
+void SurfaceController::switchToPart(int part) {
+    if (part < 0 || part >= image::kPartCount || part == currentPart()) return;
+    view_.hideStatus();
+    switchPart(part, true);
+}
+
+void SurfaceController::redrawNoteLimits(bool low, bool high) {
+    if (low) view_.pageControl(page::kNoteLimitLow, false);
+    if (high) view_.pageControl(page::kNoteLimitHigh, false);
+}
+
 // ---- Press --------------------------------------------------------------------------------
 
 void SurfaceController::mouseDown(MouseButton button, Modifiers modifiers, int x, int y) {
@@ -215,6 +226,7 @@ void SurfaceController::mouseMove(Modifiers modifiers, int x, int y) {
     if (drag_.kind == Kind::NoteLimitKnob) pushNoteLimits();
     view_.pressedControl(drag_, true);
     view_.showStatus(drag_.area, drag_.control);
+    if (drag_.kind == Kind::NoteLimitKnob && noteLimitListener_) noteLimitListener_();
 }
 
 void SurfaceController::sendDragValues() {
@@ -320,6 +332,7 @@ void SurfaceController::switchPart(int part, bool allNotesOff) {
     if (allNotesOff) port_.AllNotesOff(old);
     image_.currentPart = part;
     view_.showPartSwitch(old);
+    if (noteLimitListener_) noteLimitListener_();
 }
 
 void SurfaceController::toggleByte(int position) {

@@ -20,6 +20,8 @@
 
 #include <QImage>
 
+#include <functional>
+
 namespace editor {
 
 class EffectHook;
@@ -56,6 +58,12 @@ class SurfaceController {
     // Makes a part current (no All Notes Off) and redraws both strips and the page.
     void selectPart(int part);
     void redrawPartVoice(int part) { view_.partVoice(part); }
+    // Makes a part current with All Notes Off on the old part's channel.
+    void switchToPart(int part);
+    void redrawNoteLimits(bool low, bool high);
+    void setNoteLimitListener(std::function<void()> listener) {
+        noteLimitListener_ = std::move(listener);
+    }
 
     // The image holds the current part; the surface only reads and switches it.
     int currentPart() const { return image_.currentPart; }
@@ -107,6 +115,7 @@ class SurfaceController {
     bool insertion_ = false;
     int controllerListOwner_ = 0; // 0 closed, 1 AC1, 2 AC2
     PointerShape shape_ = PointerShape::Default;
+    std::function<void()> noteLimitListener_;
 };
 
 } // namespace editor

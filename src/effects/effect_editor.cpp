@@ -242,6 +242,10 @@ bool EffectEditor::pressHotArea(int x, int y) {
     return false;
 }
 
+void EffectEditor::showToolButton(ToolArea area, bool pressed) {
+    repaint(tools_.paintPanelButton(area, pressed));
+}
+
 bool EffectEditor::pressToolArea(int x, int y) {
     const ToolArea area = findToolArea(x, y);
     switch (area) {

@@ -57,6 +57,9 @@ class EffectEditor final : public editor::EffectHook, private editor::DragTarget
     // connection follows the loaded variation block.
     void showLoaded();
 
+    // The tool strip's button of a screen the shell opens, drawn pressed while it is open.
+    void showToolButton(ToolArea area, bool pressed);
+
     void setThru(bool on);
     bool thru() const { return thru_; }
     // A notice about MIDI thru in the status field under the thru LED; a knob drag's own

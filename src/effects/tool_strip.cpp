@@ -28,6 +28,19 @@ constexpr std::array<ToolAreaEntry, 9> kAreas{{
 }};
 
 constexpr int kButtonTop = 34;
+
+// The buttons that open the virtual keyboard, the drum editor and the range page; each is
+// drawn pressed while its screen is open.
+struct PanelButton {
+    ToolArea area;
+    HitRect rect;
+    const char* caption;
+};
+constexpr std::array<PanelButton, kPanelButtonCount> kPanelButtons{{
+    {ToolArea::VirtualKeyboard, tool::kVirtualKeyboard, "KEYB"},
+    {ToolArea::DrumEditor, tool::kDrumEditor, "DRUM"},
+    {ToolArea::KeyboardRange, tool::kKeyboardRange, "RANGE"},
+}};
 // The knobs' captions sit between the name box and the knobs.
 constexpr int kCaptionY = 25;
 // The knob sprite's visible disc and shadow: 22 x 22 pixels from (x, y + 2) for a knob
@@ -91,15 +104,8 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
     draw::SansText(canvas_, draw::captionCentre(about.left, about.right), about.top + 3,
                    draw::ColYellow, "XG-Orvo", 700, -12);
 
-    static constexpr const char* kButtons[] = {"KEYB", "DRUM", "RANGE"};
-    const HitRect rects[] = {tool::kVirtualKeyboard, tool::kDrumEditor, tool::kKeyboardRange};
-    const ToolArea areas[] = {ToolArea::VirtualKeyboard, ToolArea::DrumEditor,
-                              ToolArea::KeyboardRange};
-    for (int i = 0; i < 3; ++i) {
-        const draw::DrawnOwner owner(canvas_, toolAreaName(areas[i]));
-        draw::DrawPadButton(canvas_, rects[i].left + 2, kButtonTop, rects[i].right - 2, kButtons[i],
-                            draw::ButtonUp);
-    }
+    for (std::size_t i = 0; i < kPanelButtons.size(); ++i)
+        paintPanelButton(kPanelButtons[i].area, panelPressed_[i]);
 
     for (SystemKnob knob :
          {SystemKnob::MasterTune, SystemKnob::MasterVolume, SystemKnob::Transpose}) {
@@ -111,6 +117,19 @@ HitRect ToolStripPainter::paint(const image::SystemBlock& system, bool thru) {
         paintKnob(system, knob, false);
     }
     return a;
+}
+
+HitRect ToolStripPainter::paintPanelButton(ToolArea area, bool pressed) {
+    for (std::size_t i = 0; i < kPanelButtons.size(); ++i) {
+        if (kPanelButtons[i].area != area) continue;
+        panelPressed_[i] = pressed;
+        const HitRect& r = kPanelButtons[i].rect;
+        const draw::DrawnOwner owner(canvas_, toolAreaName(area));
+        draw::DrawPadButton(canvas_, r.left + 2, kButtonTop, r.right - 2, kPanelButtons[i].caption,
+                            pressed ? draw::ButtonPressed : draw::ButtonUp);
+        return {r.left, kButtonTop, r.right, kButtonTop + 15};
+    }
+    return {};
 }
 
 HitRect ToolStripPainter::paintKnob(const image::SystemBlock& system, SystemKnob knob,

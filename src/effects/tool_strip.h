@@ -9,6 +9,7 @@
 #include "image/synth_image.h"
 
 #include <QImage>
+#include <array>
 #include <span>
 
 namespace effects {
@@ -26,6 +27,8 @@ enum class ToolArea {
     DrumEditor = 16,
     KeyboardRange = 17,
 };
+
+inline constexpr std::size_t kPanelButtonCount = 3;
 
 struct ToolAreaEntry {
     ToolArea area;
@@ -48,10 +51,14 @@ class ToolStripPainter {
     HitRect paintKnob(const image::SystemBlock& system, SystemKnob knob, bool active);
     HitRect paintThruLed(bool on);
     HitRect paintVoiceButton(bool pressed);
+    // "KEYB", "DRUM" or "RANGE", pressed while its screen is open; the whole strip keeps
+    // the state.
+    HitRect paintPanelButton(ToolArea area, bool pressed);
 
   private:
     draw::Canvas& canvas_;
     QImage background_; // the strip's frame and panel, kept when the strip is painted
+    std::array<bool, kPanelButtonCount> panelPressed_{};
 };
 
 } // namespace effects

@@ -46,11 +46,27 @@ TEST(Screenshot, HotOutlinesTheRectanglesAPressIsTestedAgainst) {
     EXPECT_NE(hot.pixel(42, 268), plain.pixel(42, 268));
 }
 
+TEST(Screenshot, TheRangePageAndTheKeyboardWindow) {
+    testing::ScratchDir dir;
+    testing::ensureApplication();
+    const auto range = dir.path() / "range.png";
+    EXPECT_EQ(writeScreenshot(dir.path(), {range, "range"}), "");
+    EXPECT_EQ(written(range).size(), QSize(583, 309));
+    const auto keys = dir.path() / "keyboard.png";
+    const auto hot = dir.path() / "keyboard-hot.png";
+    EXPECT_EQ(writeScreenshot(dir.path(), {keys, "keyboard"}), "");
+    EXPECT_EQ(writeScreenshot(dir.path(), {hot, "keyboard", true}), "");
+    EXPECT_EQ(written(keys).size(), QSize(555, 85));
+    // "CLOSE" (17, 7)-(110, 23) outlined.
+    EXPECT_NE(written(hot).pixel(17, 7), written(keys).pixel(17, 7));
+    EXPECT_FALSE(std::filesystem::exists(dir.ini()));
+}
+
 TEST(Screenshot, NamesTheScreensItKnows) {
     testing::ScratchDir dir;
     testing::ensureApplication();
     const std::string unknown = writeScreenshot(dir.path(), {dir.path() / "x.png", "mixer"});
-    EXPECT_EQ(unknown, "unknown screen \"mixer\" (editor, range, drums or voice)");
+    EXPECT_EQ(unknown, "unknown screen \"mixer\" (editor, range, drums, voice, keyboard or settings)");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.png"));
 }
 

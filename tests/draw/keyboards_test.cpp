@@ -55,5 +55,21 @@ TEST(PianoKeyboard, WhiteAndBlackKeysAndWidth) {
     EXPECT_EQ(canvas.pixel(10 + 420 + 28 + 1, 2 + 10), ColHighlight); // no G sharp there
 }
 
+TEST(PianoKeyboard, TheWideLayoutHasSevenPixelKeysAndSixPixelBlackKeys) {
+    QImage image = testing::blankImage(560, 50);
+    Canvas canvas(image);
+    DrawPianoKeyboard(canvas, 15, 2, kWidePiano);
+    EXPECT_EQ(canvas.pixel(15 + 7, 2 + 35), ColBlack);         // between C and D
+    EXPECT_EQ(canvas.pixel(15 + 6, 2 + 35), ColHighlight);     // inside C
+    EXPECT_EQ(canvas.pixel(15 + 5, 2 + 10), ColBlack);         // C sharp's left outline
+    EXPECT_EQ(canvas.pixel(15 + 5 + 1, 2 + 10), ColHighlight); // its glint
+    EXPECT_EQ(canvas.pixel(15 + 5 + 4, 2 + 10), ColDarkBrown);
+    EXPECT_EQ(canvas.pixel(15 + 5 + 4, 2 + 23), ColHighlight); // the glint's foot
+    EXPECT_EQ(canvas.pixel(15 + 5 + 5, 2 + 10), ColBlack);     // its right outline
+    // Eleven groups of 49 pixels, the last with C to G: the keyboard ends at x + 525.
+    EXPECT_EQ(canvas.pixel(15 + 525, 2 + 20), ColBlack);
+    EXPECT_EQ(canvas.pixel(15 + 526, 2 + 20), rgb(10, 20, 30));
+}
+
 } // namespace
 } // namespace draw

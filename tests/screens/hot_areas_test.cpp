@@ -3,10 +3,15 @@
 // overlap except where the press order decides on purpose. The drawn controls come from
 // the toolkit's own record, so a control moved on screen without its rectangle shows.
 
+#include "aids/range_page.h"
+#include "aids/virtual_keyboard.h"
 #include "draw/canvas.h"
 #include "draw/drawn_controls.h"
 #include "drums/drum_editor.h"
 #include "drums/drum_layout.h"
+}
+
+#include "editor/panel_host.h"
 #include "effect_editor_fixture.h"
 #include "image/effect_types.h"
 
@@ -206,6 +211,40 @@ TEST_F(HotAreas, TheDrumPanelMatchesItsRectangles) {
                                  "Attack handle", "Decay 1 handle", "Decay 2 handle"})
             EXPECT_TRUE(owners.count(name)) << "nothing drawn for " << name;
     }
+}
+
+// The range page in its first layout and in the six built-in ones, and the virtual
+// keyboard: handles and buttons lie inside the rectangles that take them.
+TEST_F(HotAreas, TheRangePageAndTheVirtualKeyboardMatchTheirRectangles) {
+    editor::PanelHost pageHost(host, editor::Panel::KeyboardRange);
+    aids::RangePage page(*image, xg, *editor, pageHost);
+    for (int layout = 0; layout <= aids::kBuiltInLayouts; ++layout) {
+        if (layout > 0) {
+            const auto& r = aids::rangeButtons()[static_cast<std::size_t>(layout - 1)].rect;
+            page.mouseDown(editor::MouseButton::Left, {}, r.left + 2, r.top + 2);
+            page.mouseUp(editor::MouseButton::Left, {}, r.left + 2, r.top + 2);
+        }
+        record.clear();
+        page.paintRecorded(&record);
+        const auto areas = page.hitAreas();
+        EXPECT_TRUE(misplacedControls(record.items(), areas).empty())
+            << "layout " << layout << joined(misplacedControls(record.items(), areas));
+        EXPECT_TRUE(overlappingAreas(areas, {}).empty())
+            << "layout " << layout << joined(overlappingAreas(areas, {}));
+        std::set<std::string> owners;
+        for (const DrawnControl& control : record.items()) owners.insert(control.owner);
+        for (const char* name :
+             {"P1 Low Limit", "P16 High Limit", "SET  6", "RESET", "PART DEFAULT"})
+            EXPECT_TRUE(owners.count(name)) << "nothing drawn for " << name;
+    }
+
+    aids::VirtualKeyboard keyboard(*image, port, host);
+    record.clear();
+    keyboard.paintRecorded(&record);
+    EXPECT_TRUE(misplacedControls(record.items(), keyboard.hitAreas()).empty())
+        << joined(misplacedControls(record.items(), keyboard.hitAreas()));
+    EXPECT_TRUE(overlappingAreas(keyboard.hitAreas(), {}).empty());
+    EXPECT_EQ(record.items().size(), 4u) << "three buttons and the velocity box";
 }
 
 } // namespace
