@@ -9,8 +9,6 @@
 #include "draw/drawn_controls.h"
 #include "drums/drum_editor.h"
 #include "drums/drum_layout.h"
-}
-
 #include "editor/panel_host.h"
 #include "effect_editor_fixture.h"
 #include "image/effect_types.h"
