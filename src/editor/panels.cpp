@@ -123,6 +123,12 @@ Panel Panels::ownerOf(PopupList list) {
     case PopupList::VariationTypes:
     case PopupList::ControllerNumbers:
         break;
+    case PopupList::AmpEgTemplates:
+    case PopupList::PitchEgTemplates:
+    case PopupList::FilterEgTemplates:
+    case PopupList::WaveCategories:
+    case PopupList::Waves:
+        return Panel::VoiceEditor;
     }
     return Panel::Surface;
 }

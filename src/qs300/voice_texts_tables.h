@@ -1,0 +1,14 @@
+#pragma once
+// Fixed text tables of the voice editor's display forms.
+
+#include <array>
+
+namespace qs300 {
+
+extern const std::array<const char*, 12> kNoteLetters;
+extern const std::array<const char*, 16> kElementPanTexts;
+extern const std::array<const char*, 6> kScalingRateTexts;
+extern const std::array<const char*, 4> kEgDepthTexts;
+extern const std::array<int, 128> kAmpControlPercent;
+
+} // namespace qs300
