@@ -2,6 +2,7 @@
 
 #include "app/popup_list.h"
 #include "app/session.h"
+#include "app/voice_editor_link.h"
 #include "app/zoom.h"
 #include "draw/artwork.h"
 #include "draw/colour.h"
@@ -78,12 +79,16 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    voiceEditor_ = std::make_unique<VoiceEditorLink>(session_, *this);
+    panels_->install(editor::Panel::VoiceEditor, voiceEditor_->editor());
     setZoom(session_.zoomPercent());
 }
 
 TFXg::~TFXg() {
     // The effect editor unhooks itself from the part editor, which must still be there.
     effects_.reset();
+    panels_.reset();
+    voiceEditor_.reset();
 }
 
 void TFXg::FormShow() {

@@ -23,6 +23,7 @@ class QListWidget;
 namespace app {
 
 class Session;
+class VoiceEditorLink;
 
 class TFXg final : public QWidget, public editor::SurfaceHost {
     Q_OBJECT
@@ -43,6 +44,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     // The effect rows and the tool strip, painted on the same surface.
     effects::EffectEditor& effects() { return *effects_; }
     const QImage& surface() const { return editor_->image(); }
+    // The QS300 voice editor, laid over the whole surface while open.
+    VoiceEditorLink& voiceEditor() { return *voiceEditor_; }
 
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();
@@ -99,6 +102,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     std::unique_ptr<editor::PartEditor> editor_;
     std::unique_ptr<effects::EffectEditor> effects_;
     std::unique_ptr<editor::Panels> panels_;
+    std::unique_ptr<VoiceEditorLink> voiceEditor_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

@@ -40,6 +40,7 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     setWindowTitle(kProgramName);
     menu_ = buildMainMenu(*this);
     connectMenu();
+    connectVoiceEditorCommands();
 
     // A configuration file that cannot be read is reported once; the defaults apply. The
     // device number reaches the templates once the image is initialised (below).

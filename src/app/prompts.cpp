@@ -17,6 +17,11 @@ void QtPrompts::error(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, kCaption, text);
 }
 
+bool QtPrompts::confirm(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, kCaption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 void QtPrompts::runModal(QDialog& dialog) {
     dialog.exec();
 }

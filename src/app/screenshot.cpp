@@ -2,8 +2,11 @@
 
 #include "app/editor_window.h"
 #include "app/startup.h"
+#include "app/voice_editor_link.h"
 #include "draw/canvas.h"
 #include "draw/hot_overlay.h"
+#include "image/qs300_factory.h"
+#include "image/user_voice_assign.h"
 #include "midi/clock.h"
 #include "midi/memory_backend.h"
 
@@ -30,11 +33,12 @@ class ConsolePrompts final : public Prompts {
     void runModal(QDialog& dialog) override { dialog.reject(); }
 };
 
-constexpr std::array<std::pair<const char*, editor::Panel>, 4> kScreens{{
+constexpr std::array<std::pair<const char*, editor::Panel>, 5> kScreens{{
     {"editor", editor::Panel::Surface},
     {"range", editor::Panel::KeyboardRange},
     {"drums", editor::Panel::DrumEditor},
     {"voice", editor::Panel::VoiceEditor},
+    {"qs300", editor::Panel::VoiceEditor},
 }};
 
 std::vector<draw::NamedHitRect> namedRects(const std::vector<editor::NamedArea>& areas) {
@@ -42,6 +46,12 @@ std::vector<draw::NamedHitRect> namedRects(const std::vector<editor::NamedArea>&
     rects.reserve(areas.size());
     for (const editor::NamedArea& area : areas) rects.push_back({area.rect, area.name});
     return rects;
+}
+
+// The voice editor open on the first part, which plays the factory voice "Aurora".
+void showVoiceEditor(Session& session, TFXg& window) {
+    image::assignUserVoice(session.image(), 0, image::factoryUserBank()[0], false);
+    window.voiceEditor().open(0);
 }
 
 } // namespace
@@ -52,7 +62,7 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
         return request.screen == screen.first;
     });
     if (known == kScreens.end())
-        return "unknown screen \"" + request.screen + "\" (editor, range, drums or voice)";
+        return "unknown screen \"" + request.screen + "\" (editor, range, drums, voice or qs300)";
 
     midi::MemoryBackend backend;
     midi::ManualClock clock;
@@ -64,6 +74,7 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     auto window = startUp(session, prompts, options);
     editor::Panels& panels = window->editorWindow().panels();
     const editor::Panel panel = known->second;
+    if (panel == editor::Panel::VoiceEditor) showVoiceEditor(session, window->editorWindow());
     if (panel != editor::Panel::Surface && !panels.open(panel))
         return "the screen \"" + request.screen + "\" is not part of this version yet";
 

@@ -50,7 +50,7 @@ QString usageText() {
         "  --screenshot FILE  write the editor as it first appears to a PNG\n"
         "                     file and exit (no MIDI, no port dialog)\n"
         "  --screen NAME      the screen to write: editor (the default), range,\n"
-        "                     drums or voice\n"
+        "                     drums, voice or qs300 (the voice editor)\n"
         "  --hot              outline and name every hit rectangle on the picture\n");
 }
 

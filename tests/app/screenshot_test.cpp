@@ -50,7 +50,7 @@ TEST(Screenshot, NamesTheScreensItKnows) {
     testing::ScratchDir dir;
     testing::ensureApplication();
     const std::string unknown = writeScreenshot(dir.path(), {dir.path() / "x.png", "mixer"});
-    EXPECT_EQ(unknown, "unknown screen \"mixer\" (editor, range, drums or voice)");
+    EXPECT_EQ(unknown, "unknown screen \"mixer\" (editor, range, drums, voice or qs300)");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.png"));
 }
 
