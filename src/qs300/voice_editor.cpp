@@ -97,13 +97,14 @@ void VoiceEditor::storeDragValue(DragAxis axis, int value) {
     if (drag_.kind != DragKind::Point) {
         store(drag_.row.param, drag_.element, value);
         if (isNoteKnob(drag_.row)) markedNote_ = valueOf(drag_.row.param, drag_.element);
-        paintAfterChange(drag_.row.param, drag_.element);
+        paintAfterChange(drag_.row.param, drag_.element, true);
         return;
     }
     const auto& p = axis == DragAxis::Vertical ? drag_.vertical : drag_.horizontal;
     if (!p) return;
     store(*p, drag_.element, value);
-    paintAfterChange(*p, drag_.element);
+    // Both values of a point show in the same graph: it is drawn once after the move.
+    changed_[changedCount_++ % changed_.size()] = *p;
 }
 
 void VoiceEditor::send() {
@@ -137,7 +138,11 @@ void VoiceEditor::P3Ig2MouseMove(editor::Modifiers modifiers, int x, int y) {
         return;
     }
     if (engine_.active()) {
+        changedCount_ = 0;
         engine_.move(modifiers, x, y);
+        const int changed = std::min<int>(changedCount_, static_cast<int>(changed_.size()));
+        for (int i = 0; i < changed; ++i)
+            paintAfterChange(changed_[static_cast<std::size_t>(i)], drag_.element, i == 0);
         return;
     }
     const bool overHandle = std::any_of(pointRects_.begin(), pointRects_.end(),

@@ -137,7 +137,7 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     // ---- painting (voice_editor_paint.cpp) ----
     void paintStatic();
     void paintValues();
-    void paintAfterChange(const VoiceParam& p, int element);
+    void paintAfterChange(const VoiceParam& p, int element, bool withGraph);
     void paintKnobRow(const ParamRow& row, int element, bool active, bool caption);
     void paintMixCell(int element, int row, bool active);
     void paintStrip();
@@ -175,6 +175,8 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     QImage image_;
 
     ActiveDrag drag_;
+    std::array<VoiceParam, 2> changed_{}; // the values the last move changed
+    int changedCount_ = 0;
     bool ready_ = true;
     bool autoEgData_ = true;
     bool egData_ = false;       // the strip shows the envelope values

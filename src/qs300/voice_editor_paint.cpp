@@ -415,7 +415,7 @@ void VoiceEditor::paintRanges() {
 
 // ---- after one change -------------------------------------------------------------------------
 
-void VoiceEditor::paintAfterChange(const VoiceParam& p, int element) {
+void VoiceEditor::paintAfterChange(const VoiceParam& p, int element, bool withGraph) {
     const int point = drag_.kind == DragKind::Point ? drag_.point : -1;
     if (point >= 0 && (point < 8 || point == 25)) {
         const auto& row = kGraphPoints[static_cast<std::size_t>(point)];
@@ -433,14 +433,16 @@ void VoiceEditor::paintAfterChange(const VoiceParam& p, int element) {
         for (const ParamRow& row : kOverallRows)
             if (row.param.offset == p.offset)
                 paintKnobRow(row, 0, drag_.row.param.offset == p.offset, true);
-        if (drag_.kind == DragKind::Strip) paintStripCell((drag_.row.x - 15) / 29, true);
+        for (int i = 0; i < kStripCount; ++i)
+            if (!egData_ && kControllerRows[static_cast<std::size_t>(i)].param.offset == p.offset)
+                paintStripCell(i, drag_.kind == DragKind::Strip);
         repaintAll();
         return;
     }
     const int o = p.offset;
-    if (o == e::kLfoWave || o == e::kLfoSpeed) paintLfos();
+    if (withGraph && (o == e::kLfoWave || o == e::kLfoSpeed)) paintLfos();
     if (o == e::kLevel) paintFader(element, true);
-    {
+    if (withGraph) {
         // Only the graph that shows the byte.
         Canvas canvas(image_);
         const auto data = image::elementOf(edit_.voice(), element);
@@ -478,7 +480,13 @@ void VoiceEditor::paintAfterChange(const VoiceParam& p, int element) {
     if (drag_.kind == DragKind::Point && point >= 22 && point <= 24)
         for (const ParamRow& row : kKnobRows)
             if (row.param.offset == o) paintKnobRow(row, element, false, true);
-    if (egData_ || drag_.kind == DragKind::Strip) paintStrip();
+    // Only the strip value that shows the byte.
+    const auto& strip = egData_ ? kEgDataRows : kControllerRows;
+    for (int i = 0; i < kStripCount; ++i) {
+        const VoiceParam& shown = strip[static_cast<std::size_t>(i)].param;
+        if (shown.element == p.element && shown.offset == o)
+            paintStripCell(i, drag_.kind == DragKind::Strip);
+    }
     if (markedNote_) paintRanges();
     repaintAll();
 }

@@ -313,7 +313,7 @@ void VoiceEditor::startPoint(int point, int x, int y) {
         egDataForDrag_ = true;
     }
     if (row.status.empty())
-        paintAfterChange(*row.vertical, drag_.element); // the two-value status texts
+        paintAfterChange(*row.vertical, drag_.element, false); // the two-value status texts
     else
         paintStatus(std::string(row.status), "");
     paintGraphs();
