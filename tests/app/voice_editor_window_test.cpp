@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/voice_editor_link.h"
+#include "editor/voice_naming.h"
 #include "image/qs300_factory.h"
 #include "image/user_voice_assign.h"
 #include "image/voice_edit.h"
@@ -15,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 
 #include <numeric>
@@ -92,6 +94,57 @@ TEST_F(VoiceEditorWindowTest, ExitStoresTheRenamedVoiceAndClosesThePanel) {
     EXPECT_FALSE(name->isVisible());
     const auto& stored = f.session.image().partVoices[0];
     EXPECT_EQ(std::string(stored.begin() + 9, stored.begin() + 19), "Borealis  ");
+}
+
+// As a new user would: open the editor on the part's voice, change a wave, an envelope by a
+// template and the key ranges by "SET  2", rename the voice and leave with "EXIT".
+TEST_F(VoiceEditorWindowTest, AnEditedAndRenamedVoiceIsWhatThePartPlaysAfterExit) {
+    click(editor().windowPointOf(620, 15)); // "QS300 EDIT"
+    ASSERT_TRUE(voiceEditor().isOpen());
+    const auto chooseIn = [&](editor::PopupList list, const QString& item) {
+        QListWidget* widget = editor().popupList(list);
+        ASSERT_NE(widget, nullptr);
+        ASSERT_TRUE(widget->isVisible());
+        const auto found = widget->findItems(item, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        const QRect r = widget->visualItemRect(found.front());
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(r.center()),
+                          QPointF(widget->viewport()->mapToGlobal(r.center())), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(r.center()),
+                            QPointF(widget->viewport()->mapToGlobal(r.center())), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget->viewport(), &press);
+        QCoreApplication::sendEvent(widget->viewport(), &release);
+    };
+    click(editor().windowPointOf(60, 430)); // element 1's wave
+    chooseIn(qs300::kWaveCategoryList, QStringLiteral("Strings & Ensemble"));
+    chooseIn(qs300::kWaveList, QStringLiteral("Cello"));
+    click(editor().windowPointOf(157, 8)); // amp EG templates
+    chooseIn(qs300::kAmpTemplateList, QStringLiteral("SlowPad"));
+    click(editor().windowPointOf(170, 462)); // "SET  2"
+    click(editor().windowPointOf(190, 362)); // the name field
+    auto* name = editor().findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    ASSERT_NE(name, nullptr);
+    name->setText(QStringLiteral("Cello Pad"));
+    click(editor().windowPointOf(674, 362)); // "EXIT"
+    ASSERT_FALSE(editor().panels().isOpen(editor::Panel::VoiceEditor));
+
+    const auto& voice = f.session.image().partVoices[0];
+    EXPECT_EQ(editor::partVoiceName(f.session.image(), 0), "Cello Pad");
+    EXPECT_EQ(voice[image::elementIndex(0, el::kWaveLow)], 90);
+    EXPECT_EQ(voice[image::elementIndex(0, el::kAmpEgRates)], 22);
+    EXPECT_EQ(voice[image::elementIndex(0, el::kNoteHigh)], 60);
+    EXPECT_EQ(voice[image::elementIndex(1, el::kNoteLow)], 61);
+    // Every change went out as a whole dump; the last one carries them all but the name,
+    // which goes with the next send.
+    const auto sent = f.backend.sent();
+    ASSERT_GE(sent.size(), 3u);
+    for (const auto& m : sent) {
+        ASSERT_EQ(m.size(), 392u);
+        EXPECT_EQ(std::accumulate(m.begin() + 4, m.end() - 1, 0) % 128, 0);
+    }
+    EXPECT_EQ(sent.back()[image::elementIndex(1, el::kNoteLow)], 61);
 }
 
 } // namespace
