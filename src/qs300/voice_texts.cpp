@@ -1,10 +1,10 @@
 #include "qs300/voice_texts.h"
 
 #include "draw/value_texts.h"
+#include "editor/value_texts.h"
 #include "qs300/voice_texts_tables.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace qs300 {
 
@@ -18,10 +18,7 @@ template <typename Table> const char* entry(const Table& table, int value) {
 } // namespace
 
 std::string noteName(int note) {
-    note = std::clamp(note, 0, 127);
-    char octave[4];
-    std::snprintf(octave, sizeof octave, "%2d", note / 12 - 2);
-    return std::string(kNoteLetters[static_cast<std::size_t>(note % 12)]) + octave;
+    return editor::noteName(std::clamp(note, 0, 127));
 }
 
 std::string formText(Form form, int value) {
@@ -43,9 +40,9 @@ std::string formText(Form form, int value) {
     case Form::EgDepth:
         return entry(kEgDepthTexts, value);
     case Form::CutoffControl:
-        return std::to_string((value - 64) * 150);
+        return editor::filterControlText(value);
     case Form::AmpControl:
-        return std::to_string(kAmpControlPercent[static_cast<std::size_t>(value)]) + "%";
+        return editor::ampControlText(value) + "%";
     case Form::Number:
     case Form::LevelBar:
         break;

@@ -5,10 +5,8 @@
 
 namespace qs300 {
 
-extern const std::array<const char*, 12> kNoteLetters;
 extern const std::array<const char*, 16> kElementPanTexts;
 extern const std::array<const char*, 6> kScalingRateTexts;
 extern const std::array<const char*, 4> kEgDepthTexts;
-extern const std::array<int, 128> kAmpControlPercent;
 
 } // namespace qs300
