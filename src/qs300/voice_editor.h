@@ -5,6 +5,7 @@
 // and the release sends the whole voice. The template and wave lists and the name field
 // pop up over it.
 
+#include "draw/drawn_controls.h"
 #include "editor/drag_engine.h"
 #include "editor/screen.h"
 #include "editor/surface_host.h"
@@ -54,6 +55,9 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     // the keyboard plays with the virtual keyboard's velocity.
     void setAutoEgData(bool on) { autoEgData_ = on; }
     void setVelocity(int velocity) { velocity_ = velocity; }
+    // Keeps a record of the controls drawn from now on (null stops it), so that the picture
+    // can be checked against the hit rectangles.
+    void setDrawnControls(draw::DrawnControls* record) { drawn_ = record; }
 
     // Opens the editor on the current part's user voice (or the first part of its pair).
     // Returns false for a part without a user voice of its own.
@@ -198,6 +202,7 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     std::optional<editor::PopupList> openTemplate_;
     int waveCategory_ = -1;
     bool nameFieldShown_ = false;
+    draw::DrawnControls* drawn_ = nullptr;
 };
 
 } // namespace qs300

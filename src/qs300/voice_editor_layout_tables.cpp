@@ -55,8 +55,8 @@ const std::array<ParamRow, kOverallCount> kOverallRows = {{
 }};
 
 const std::array<HitRect, kOverallCount> kOverallRects = {{
-    {753, 387, 774, 407}, {753, 432, 774, 452}, {724, 477, 745, 497},
-    {753, 477, 774, 497}, {724, 522, 745, 542}, {753, 522, 774, 542},
+    {753, 387, 774, 408}, {753, 432, 774, 453}, {724, 477, 745, 498},
+    {753, 477, 774, 498}, {724, 522, 745, 543}, {753, 522, 774, 543},
 }};
 
 const std::array<ParamRow, kMixRowCount> kMixRows = {{

@@ -60,6 +60,13 @@ class GraphPlace {
                          bottom + shift_.y(), colour);
     }
     // An 8 x 8 circle centred on the point; returns its rectangle on the surface.
+    // The grey sustain mark is drawn the same way but answers no press.
+    void mark(QPoint p) {
+        canvas_.setPen(draw::ColBlack);
+        canvas_.setBrush(kSustainMark);
+        canvas_.ellipse(p.x() + shift_.x() - 4, p.y() + shift_.y() - 4, p.x() + shift_.x() + 4,
+                        p.y() + shift_.y() + 4);
+    }
     HitRect handle(QPoint p, Colour fill) {
         const int x = p.x() + shift_.x();
         const int y = p.y() + shift_.y();
@@ -148,7 +155,7 @@ std::array<HitRect, 4> drawAmpEg(Canvas& canvas, Element element, int active) {
                                          QPoint{x.decay1, y1},  QPoint{x.decay2, y2},
                                          QPoint{x.sustain, y2}, QPoint{x.release, 69}};
     g.polyline(curve, draw::ColBlack);
-    g.handle(curve[4], kSustainMark);
+    g.mark(curve[4]);
     return {
         g.handle(curve[5], handleColour(0, active)), g.handle(curve[3], handleColour(1, active)),
         g.handle(curve[2], handleColour(2, active)), g.handle(curve[1], handleColour(3, active))};
@@ -170,7 +177,7 @@ std::array<HitRect, 5> drawLevelEg(Canvas& canvas, Element element, LevelEg whic
                                          QPoint{x.decay1, y(2)},  QPoint{x.decay2, y(3)},
                                          QPoint{x.sustain, y(3)}, QPoint{x.release, y(4)}};
     g.polyline(curve, draw::ColBlack);
-    g.handle(curve[4], kSustainMark);
+    g.mark(curve[4]);
     return {
         g.handle(curve[5], handleColour(0, active)), g.handle(curve[3], handleColour(1, active)),
         g.handle(curve[2], handleColour(2, active)), g.handle(curve[1], handleColour(3, active)),

@@ -99,3 +99,41 @@ TEST_F(VoiceGraphs, TheWholeEditorLooksAsItsReferencePicture) {
 
 } // namespace
 } // namespace qs300::testing
+
+namespace qs300::testing {
+namespace {
+
+bool inside(const draw::HitRect& inner, const draw::HitRect& outer) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// Every knob, button and value box drawn for a named control lies inside a rectangle of
+// that name, and every graph handle inside some rectangle: a press lands where the picture
+// shows the control, and the --hot overlay names what is drawn.
+TEST_F(VoiceGraphs, DrawnControlsLieInsideTheirHitRectangles) {
+    use(midi::SynthType::Qs300);
+    openOn(0);
+    draw::DrawnControls record;
+    editor->setDrawnControls(&record);
+    editor->redrawAll();
+    const auto areas = editor->hitAreas();
+    ASSERT_FALSE(record.items().empty());
+    for (const draw::DrawnControl& control : record.items()) {
+        if (control.owner.empty() && control.kind != draw::DrawnKind::Handle) continue;
+        // The value boxes above the knobs show the value; the knob answers the press.
+        if (control.kind == draw::DrawnKind::ValueBox && control.area.top < stripRect(0).top)
+            continue;
+        const bool placed = std::any_of(areas.begin(), areas.end(), [&](const auto& area) {
+            return (control.owner.empty() || area.name == control.owner) &&
+                   inside(control.area, area.rect);
+        });
+        EXPECT_TRUE(placed) << draw::drawnKindName(control.kind) << " \"" << control.owner
+                            << "\" at " << control.area.left << ',' << control.area.top << '-'
+                            << control.area.right << ',' << control.area.bottom;
+    }
+    editor->setDrawnControls(nullptr);
+}
+
+} // namespace
+} // namespace qs300::testing
