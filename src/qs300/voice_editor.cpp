@@ -176,6 +176,7 @@ void VoiceEditor::P3Ig2MouseUp(MouseButton button, editor::Modifiers, int x, int
         const int channel = image_data_.part(edit_.part(), image::offset::kReceiveChannel) & 0x0F;
         port_.SendShort(static_cast<std::uint8_t>(0x90 | channel),
                         static_cast<std::uint8_t>(*sounding_), 0);
+        played_ = sounding_;
         sounding_.reset();
         paintRanges();
     }

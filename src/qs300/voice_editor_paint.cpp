@@ -419,6 +419,7 @@ void VoiceEditor::paintRanges() {
     view.activeHandle = rangeDrag_;
     view.markedNote = markedNote_;
     view.soundingNote = sounding_;
+    view.releasedNote = played_;
     rangeHandles_ = drawKeyRanges(canvas, view);
     for (int preset = 0; preset < kRangePresetCount; ++preset) {
         const HitRect r = rangePresetRect(preset);

@@ -26,6 +26,8 @@ constexpr Colour kSustainMark = draw::ColFixedPoint;
 constexpr Colour kCurrentRange = draw::rgb(0, 96, 0);
 constexpr Colour kOtherRange = draw::ColDarkBrown;
 constexpr Colour kKeyInRange = draw::rgb(0, 160, 0);
+constexpr Colour kPlayedInRange = draw::rgb(150, 210, 150);
+constexpr Colour kPlayedOutside = draw::rgb(200, 170, 170);
 
 int byteOf(Element element, int offset, int maximum) {
     return std::clamp(static_cast<int>(element[static_cast<std::size_t>(offset)]), 0, maximum);
@@ -343,6 +345,10 @@ std::array<HitRect, 8> drawKeyRanges(Canvas& canvas, const RangeView& view) {
     const int high = std::clamp(view.high[cur], 0, 127);
     fillKey(canvas, low, kKeyInRange);
     fillKey(canvas, high, kKeyInRange);
+    if (view.releasedNote) {
+        const bool inRange = *view.releasedNote >= low && *view.releasedNote <= high;
+        fillKey(canvas, *view.releasedNote, inRange ? kPlayedInRange : kPlayedOutside);
+    }
     if (view.soundingNote) fillKey(canvas, *view.soundingNote, draw::ColRed);
     if (view.markedNote) {
         const int x = rangeNoteX(*view.markedNote);

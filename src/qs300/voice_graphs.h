@@ -57,6 +57,7 @@ struct RangeView {
     int activeHandle = -1;           // being dragged, drawn red
     std::optional<int> markedNote;   // a note knob being dragged
     std::optional<int> soundingNote; // the key played with the mouse
+    std::optional<int> releasedNote; // the key played last, shown inside or outside the range
 };
 std::array<HitRect, 8> drawKeyRanges(draw::Canvas& canvas, const RangeView& view);
 // The note under a point of the range keyboard (black keys first), if any.

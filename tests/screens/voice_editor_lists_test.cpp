@@ -128,6 +128,9 @@ TEST_F(VoiceLists, TheKeyboardPlaysOnThePartsChannel) {
     release();
     EXPECT_EQ(sent(),
               (std::vector<Msg>{{0x95, 60, 90}, {0x95, 60, 0}, {0x95, 62, 90}, {0x95, 62, 0}}));
+    // The released key shows that it lies inside the element's range.
+    const int keyX = rangeNoteX(62) + 2;
+    EXPECT_EQ(editor->image().pixel(keyX, kRangeKeyboardTop + 33) & 0xFFFFFF, 0x96D296u);
 }
 
 } // namespace
