@@ -79,9 +79,21 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    panels_->setKnobScheme(draw::knobSchemeOf(session_.settings().potiColor));
     voiceEditor_ = std::make_unique<VoiceEditorLink>(session_, *this);
     panels_->install(editor::Panel::VoiceEditor, voiceEditor_->editor());
     setZoom(session_.zoomPercent());
+}
+
+void TFXg::setKnobScheme(draw::KnobScheme scheme) {
+    panels_->setKnobScheme(scheme);
+    redrawScreens();
+}
+
+void TFXg::redrawScreens() {
+    if (!shown_) return;
+    for (editor::Panel panel : panels_->shown()) panels_->screen(panel).redrawAll();
+    update();
 }
 
 TFXg::~TFXg() {

@@ -17,13 +17,13 @@ void QtPrompts::error(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, kCaption, text);
 }
 
-bool QtPrompts::confirm(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, kCaption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
-}
-
 void QtPrompts::runModal(QDialog& dialog) {
     dialog.exec();
+}
+
+bool QtPrompts::question(QWidget* parent, const QString& text) {
+    return QMessageBox::warning(parent, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace app

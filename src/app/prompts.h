@@ -22,8 +22,9 @@ class Prompts {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Shows a dialog modally and returns when it has been closed.
     virtual void runModal(QDialog& dialog) = 0;
-    // A question with Yes and No; true for Yes. Without a way to ask, the answer is No.
-    virtual bool confirm(QWidget* /*parent*/, const QString& /*text*/) { return false; }
+    // A warning with Yes and No; true for Yes. Without someone to ask, the answer is No,
+    // which changes nothing.
+    virtual bool question(QWidget* /*parent*/, const QString& /*text*/) { return false; }
 };
 
 // The real thing: QMessageBox and QDialog::exec.
@@ -32,7 +33,7 @@ class QtPrompts final : public Prompts {
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void runModal(QDialog& dialog) override;
-    bool confirm(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
 };
 
 // Every box and dialog of the program goes through this one: before it shows, whatever
@@ -56,9 +57,9 @@ class DragEndingPrompts final : public Prompts {
         before();
         shown_.runModal(dialog);
     }
-    bool confirm(QWidget* parent, const QString& text) override {
+    bool question(QWidget* parent, const QString& text) override {
         before();
-        return shown_.confirm(parent, text);
+        return shown_.question(parent, text);
     }
 
   private:

@@ -39,7 +39,7 @@ void TMF::InitializeElement1Click() {
     if (!voiceEditor.isOpen() || voiceEditor.busy()) return;
     const QString text =
         QStringLiteral("Initialize %1 Element ?").arg(voiceEditor.currentElement() + 1);
-    if (!prompts_.confirm(this, text)) return;
+    if (!prompts_.question(this, text)) return;
     reportErrors(prompts_, this, [&] { voiceEditor.initializeElement(); });
 }
 
