@@ -1,7 +1,7 @@
 #include "image/user_voice_assign.h"
 
 #include "image/voice_dump.h"
-#include "image/voice_edit.h"
+#include "image/voice_pairs.h"
 
 namespace image {
 
@@ -17,10 +17,7 @@ void assignUserVoice(SynthImage& image, int part, const VoiceRecord& voice, bool
     image.part(part, offset::kProgram) = static_cast<Byte>(part);
     if (!twoParts) return;
     const auto next = at + 1;
-    VoiceDump second = image.partVoices[at];
-    rebuildSecondDump(image.partVoices[at], second, part);
-    renewVoiceDumpChecksum(second);
-    image.partVoices[next] = second;
+    image.partVoices[next] = upperHalfDump(image.partVoices[at], part + 1);
     image.userVoiceKind[next] = kXgVoice;
     image.pairFlagLow[next] = 1;
     image.pairFlagHigh[next] = 1;

@@ -38,19 +38,6 @@ bool compactElements(VoiceDump& dump) {
     return moved;
 }
 
-void rebuildSecondDump(const VoiceDump& voice, VoiceDump& second, int part) {
-    std::copy(voice.begin(), voice.begin() + static_cast<long>(dumpIndex(kVoiceCommonSize)),
-              second.begin());
-    for (int element = 0; element < 2; ++element) {
-        const auto from = elementOf(voice, element + 2);
-        std::copy(from.begin(), from.end(), elementOf(second, element).begin());
-    }
-    second[dumpIndex(voice::kElementSwitch)] =
-        static_cast<Byte>((voice[dumpIndex(voice::kElementSwitch)] & 0x0F) >> 2);
-    second[kVoiceDumpNumberByte] = static_cast<Byte>((part + 1) & 0x7F);
-    second[kVoiceDumpSize - 1] = 0xF7;
-}
-
 void setAmpDecayLevel(VoiceDump& dump, int element, int elementOffset, Byte value) {
     Byte& decay1 = dump[elementIndex(element, e::kAmpEgDecay1Level)];
     Byte& decay2 = dump[elementIndex(element, e::kAmpEgDecay2Level)];

@@ -33,11 +33,6 @@ bool isCompactSwitch(int elementSwitch);
 // (at most three exchanges). Returns whether anything moved.
 bool compactElements(VoiceDump& dump);
 
-// The voice of the pair's second part: the common block of `voice` with its element
-// switch shifted right by two, elements 1 and 2 taken from the voice's elements 3 and 4,
-// the rest of `second` kept; voice number `part` + 1. The checksum is left to the sender.
-void rebuildSecondDump(const VoiceDump& voice, VoiceDump& second, int part);
-
 // Amp EG decay 2 level never exceeds decay 1 level: the partner follows the byte set.
 void setAmpDecayLevel(VoiceDump& dump, int element, int elementOffset, Byte value);
 // The low note limit never exceeds the high one: the partner follows the byte set.

@@ -2,6 +2,7 @@
 
 #include "image/qs300_voice_builder.h"
 #include "image/voice_dump.h"
+#include "image/voice_pairs.h"
 
 #include <algorithm>
 
@@ -36,10 +37,7 @@ std::optional<int> QsVoiceEdit::Open(int currentPart) {
         fourElements_ = false;
         break;
     }
-    if (pairedOnTwoParts()) {
-        second_ = image_.editVoice;
-        image::rebuildSecondDump(image_.editVoice, second_, part_);
-    }
+    if (pairedOnTwoParts()) second_ = image::upperHalfDump(image_.editVoice, part_ + 1);
     element_ = 0;
     open_ = true;
     return part_;
@@ -103,7 +101,7 @@ bool QsVoiceEdit::sendGuarded(image::VoiceDump& dump) {
 }
 
 void QsVoiceEdit::sendSecondDump() {
-    image::rebuildSecondDump(voice(), second_, part_);
+    second_ = image::upperHalfDump(voice(), part_ + 1);
     second_[2] = static_cast<Byte>(messages_.deviceNumber() & 0x0F);
     image::renewVoiceDumpChecksum(second_);
     port_.SendLong(second_);
@@ -140,8 +138,7 @@ void QsVoiceEdit::close() {
     image::renewVoiceDumpChecksum(voice());
     image_.partVoices[static_cast<std::size_t>(part_)] = voice();
     if (pairedOnTwoParts()) {
-        image::rebuildSecondDump(voice(), second_, part_);
-        image::renewVoiceDumpChecksum(second_);
+        second_ = image::upperHalfDump(voice(), part_ + 1);
         image_.partVoices[static_cast<std::size_t>(part_ + 1)] = second_;
     }
 }

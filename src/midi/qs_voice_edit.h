@@ -70,6 +70,8 @@ class QsVoiceEdit {
     // Closing: elements moved to the front (sent again if any moved), then the voice kept
     // in the part's entry (and the second dump in the next part's on a DB-50 pair).
     void close();
+    // Ends the edit without keeping it (the image is being reset).
+    void abandon() { open_ = false; }
 
   private:
     bool sendGuarded(image::VoiceDump& dump);

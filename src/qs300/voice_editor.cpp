@@ -42,6 +42,15 @@ void VoiceEditor::exit() {
     if (hooks_) hooks_->voiceEditorClosed(part, partAtOpen);
 }
 
+void VoiceEditor::hidden() {
+    if (edit_.isOpen()) edit_.abandon();
+}
+
+void VoiceEditor::setKnobScheme(draw::KnobScheme scheme) {
+    knobScheme_ = scheme;
+    if (edit_.isOpen()) paintValues();
+}
+
 void VoiceEditor::initializeElement() {
     if (!edit_.isOpen() || edit_.sending()) return;
     edit_.initializeElement();

@@ -105,6 +105,9 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     void popupListClicked(editor::PopupList list, int item, bool doubleClick) override;
     void popupListRightPressed(editor::PopupList list, int item) override;
     void hidePopupLists() override;
+    // The panel was closed without "EXIT" (the module was reset): the edit is dropped.
+    void hidden() override;
+    void setKnobScheme(draw::KnobScheme scheme) override;
     bool dragging() const override { return engine_.active() || rangeDrag_ >= 0; }
     void endDrag() override;
     std::vector<editor::NamedArea> hitAreas() const override;
@@ -204,6 +207,7 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     int waveCategory_ = -1;
     bool nameFieldShown_ = false;
     draw::DrawnControls* drawn_ = nullptr;
+    draw::KnobScheme knobScheme_ = draw::KnobScheme::Yellow;
 };
 
 } // namespace qs300

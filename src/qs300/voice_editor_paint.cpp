@@ -57,6 +57,7 @@ void VoiceEditor::repaintAll() {
 void VoiceEditor::paintStatic() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     canvas.fillRect(0, 0, kEditorWidth, kEditorHeight, draw::ColPanel);
     draw::DrawRaisedFrame(canvas, 1, 1, 144, 488);
     draw::DrawRaisedFrame(canvas, 148, 1, 463, 212);
@@ -116,6 +117,7 @@ void VoiceEditor::paintValues() {
 void VoiceEditor::paintKnobRow(const ParamRow& row, int element, bool active, bool withCaption) {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const draw::DrawnOwner owner(canvas, std::string(row.name));
     const int x = row.x;
     const int y = row.y;
@@ -131,6 +133,7 @@ void VoiceEditor::paintKnobRow(const ParamRow& row, int element, bool active, bo
 void VoiceEditor::paintMixCell(int element, int row, bool active) {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const ParamRow& r = kMixRows[static_cast<std::size_t>(row)];
     const draw::DrawnOwner owner(canvas, std::string(r.name));
     const int x = 4 + 34 * element;
@@ -148,6 +151,7 @@ void VoiceEditor::paintMixCell(int element, int row, bool active) {
 void VoiceEditor::paintFader(int element, bool active) {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const int x = faderLeft(element);
     canvas.fillRect(x - 1, 276, x + 24, 424, draw::ColPanel);
     canvas.setPen(draw::ColBrown);
@@ -171,6 +175,7 @@ void VoiceEditor::paintFader(int element, bool active) {
 void VoiceEditor::paintElementRows() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     for (int element = 0; element < 4; ++element) {
         const int top = elementRowTop(element);
         canvas.fillRect(2, top, 140, top + 15, draw::ColPanel);
@@ -197,6 +202,7 @@ void VoiceEditor::paintElementRows() {
 void VoiceEditor::paintTabs() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     canvas.fillRect(2, 16, 144, 38, draw::ColPanel);
     for (int element = 0; element < 4; ++element) {
         const int left = tabLeft(element);
@@ -218,6 +224,7 @@ void VoiceEditor::paintTabs() {
 void VoiceEditor::paintLeds() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const int on = edit_.commonByte(c::kElementSwitch);
     for (int element = 0; element < 4; ++element) {
         const int kind = !edit_.elementAvailable(element) ? draw::LedGrey
@@ -232,6 +239,7 @@ void VoiceEditor::paintLeds() {
 void VoiceEditor::paintSwitchGroups() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const int curve = edit_.elementByte(e::kVelocityCurve);
     for (int i = 0; i < 7; ++i) {
         const HitRect r = kSwitches[static_cast<std::size_t>(i)].rect;
@@ -289,6 +297,7 @@ void VoiceEditor::paintStrip() {
     {
         Canvas canvas(image_);
         canvas.setDrawnControls(drawn_);
+        canvas.setKnobScheme(knobScheme_);
         canvas.fillRect(3, 492, 699, 551, draw::ColPanel);
         const std::array<std::pair<int, const char*>, 4> controller = {
             {{12, "BEND"}, {186, "MOD"}, {360, "CAT"}, {534, "AC1"}}};
@@ -306,6 +315,7 @@ void VoiceEditor::paintStrip() {
 void VoiceEditor::paintStripCell(int index, bool active) {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const ParamRow& row =
         (egData_ ? kEgDataRows : kControllerRows)[static_cast<std::size_t>(index)];
     const draw::DrawnOwner owner(canvas, std::string(row.name));
@@ -322,6 +332,7 @@ void VoiceEditor::paintStripCell(int index, bool active) {
 void VoiceEditor::paintCommands() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     for (const CommandButton& b : kCommands) {
         if (b.caption.empty()) continue;
         const draw::DrawnOwner owner(canvas, std::string(b.caption));
@@ -336,6 +347,7 @@ void VoiceEditor::paintCommands() {
 void VoiceEditor::paintName() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     canvas.blit(kNameField.left, kNameField.top, kNameField.right - kNameField.left + 1,
                 kNameField.bottom - kNameField.top + 1, draw::artwork().titleStrip, kNameField.left,
                 1);
@@ -355,6 +367,7 @@ void VoiceEditor::paintStatus(const std::string& left, const std::string& right)
     status_ = right.empty() ? left : left + "|" + right;
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const HitRect r = kStatusLine;
     canvas.blit(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1,
                 draw::artwork().titleStrip, r.left, 1);
@@ -375,6 +388,7 @@ void VoiceEditor::paintGraphs() {
     paintLfos();
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const auto element = image::elementOf(edit_.voice(), edit_.currentElement());
     const int point = drag_.kind == DragKind::Point ? drag_.point : -1;
     const auto level = drawScaling(canvas, element, Scaling::Level, point);
@@ -387,6 +401,7 @@ void VoiceEditor::paintGraphs() {
 void VoiceEditor::paintEnvelopes() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const auto element = image::elementOf(edit_.voice(), edit_.currentElement());
     const int point = drag_.kind == DragKind::Point ? drag_.point : -1;
     const auto amp = drawAmpEg(canvas, element, point - 8);
@@ -400,6 +415,7 @@ void VoiceEditor::paintEnvelopes() {
 void VoiceEditor::paintLfos() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     const auto element = image::elementOf(edit_.voice(), edit_.currentElement());
     drawLfo(canvas, element, Lfo::Amp);
     drawLfo(canvas, element, Lfo::Filter);
@@ -409,6 +425,7 @@ void VoiceEditor::paintLfos() {
 void VoiceEditor::paintRanges() {
     Canvas canvas(image_);
     canvas.setDrawnControls(drawn_);
+    canvas.setKnobScheme(knobScheme_);
     RangeView view;
     for (int element = 0; element < 4; ++element) {
         view.low[static_cast<std::size_t>(element)] = edit_.elementByteOf(element, e::kNoteLow);
@@ -464,6 +481,7 @@ void VoiceEditor::paintAfterChange(const VoiceParam& p, int element, bool withGr
         // Only the graph that shows the byte.
         Canvas canvas(image_);
         canvas.setDrawnControls(drawn_);
+        canvas.setKnobScheme(knobScheme_);
         const auto data = image::elementOf(edit_.voice(), element);
         const auto pointOf = [&](int first) { return point - first; };
         if (o >= e::kAmpEgRates && o <= e::kAmpEgDecay2Level) {
