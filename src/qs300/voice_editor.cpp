@@ -312,8 +312,13 @@ std::vector<editor::NamedArea> VoiceEditor::hitAreas() const {
                              faderHandle(element, edit_.elementByteOf(element, e::kLevel) & 0x7F)});
     for (const ParamRow& row : kKnobRows)
         areas.push_back({std::string(row.name), knobRect(row.x, row.y)});
-    for (std::size_t i = 0; i < pointRects_.size(); ++i)
-        areas.push_back({"Point " + std::to_string(i + 1), pointRects_[i]});
+    for (int i = 0; i < kHandlePointCount; ++i) {
+        const std::string_view status = kGraphPoints[static_cast<std::size_t>(i)].status;
+        const std::string name = !status.empty() ? std::string(status)
+                                 : i < 4         ? "Level Scaling BP " + std::to_string(4 - i)
+                                                 : "Filter Scaling BP " + std::to_string(8 - i);
+        areas.push_back({name, pointRects_[static_cast<std::size_t>(i)]});
+    }
     areas.push_back({"Amp LFO Modulation Depth", kAmpLfoArea});
     areas.push_back({"Filter LFO Modulation Depth", kFilterLfoArea});
     areas.push_back({"Pitch LFO Modulation Depth", kPitchLfoArea});
