@@ -191,6 +191,24 @@ TEST_F(VoiceDrag, ATimedOutSendTellsTheUserAndPressesWaitMeanwhile) {
     EXPECT_EQ(sent(), (std::vector<Msg>{{0xF0, 0x43, 0x30, 0x4C, 0x08, 0x00, 0x00, 0xF7}}));
 }
 
+TEST_F(VoiceDrag, AnInitializedElementOnOtherXgGoesOutWithTheNextDrag) {
+    use(midi::SynthType::OtherXg);
+    openOn(1);
+    setByte(el::kLevel, 33);
+    editor->initializeElement();
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(byte(el::kLevel), 100);
+    const ParamRow& delay = kKnobRows[2]; // "Amp EG Key On Delay"
+    pressOn(knobRect(delay.x, delay.y));
+    moveBy(0, -2);
+    release();
+    const auto m = sent();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_TRUE(checksumHolds(m[0]));
+    EXPECT_EQ(dumpElementByte(m[0], 0, el::kLevel), 100);
+    EXPECT_EQ(dumpElementByte(m[0], 0, el::kKeyOnDelay), 2);
+}
+
 TEST_F(VoiceDrag, ExitCompactsTheElementsSendsOnceAndStoresTheVoice) {
     struct Hooks final : VoiceEditorHooks {
         void voiceEditorClosed(int part, int partAtOpen) override { closed = {part, partAtOpen}; }
