@@ -15,6 +15,7 @@
 #include "app_test_support.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -89,11 +90,20 @@ TEST_F(VoiceEditorWindowTest, ExitStoresTheRenamedVoiceAndClosesThePanel) {
     ASSERT_NE(name, nullptr);
     ASSERT_TRUE(name->isVisible());
     name->setText(QStringLiteral("Borealis"));
+    const auto type = [&](char c) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(c)));
+        QCoreApplication::sendEvent(name, &key);
+    };
+    name->setCursorPosition(8);
+    type('x'); // at the end: a capital
+    name->setCursorPosition(1);
+    type('y'); // in the middle: as typed
+    EXPECT_EQ(name->text(), QStringLiteral("ByorealisX"));
     click(editor().windowPointOf(674, 362)); // "EXIT"
     EXPECT_FALSE(editor().panels().isOpen(editor::Panel::VoiceEditor));
     EXPECT_FALSE(name->isVisible());
     const auto& stored = f.session.image().partVoices[0];
-    EXPECT_EQ(std::string(stored.begin() + 9, stored.begin() + 19), "Borealis  ");
+    EXPECT_EQ(std::string(stored.begin() + 9, stored.begin() + 19), "ByorealisX");
 }
 
 // As a new user would: open the editor on the part's voice, change a wave, an envelope by a
