@@ -24,8 +24,12 @@ std::optional<int> QsVoiceEdit::Open(int currentPart) {
 
     partAtOpen_ = currentPart;
     part_ = part;
-    image_.editVoice = image_.partVoices[at(part)];
-    image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(part);
+    // The dump is made afresh around the part's voice data: a stored header that went wrong
+    // never reaches the module, and no data byte leaves the 7 bits a system-exclusive
+    // message may carry.
+    auto record = image::voiceRecordFromDump(image_.partVoices[at(part)]);
+    for (auto& b : record) b &= 0x7F;
+    image_.editVoice = image::makeVoiceDump(record, part, messages_.deviceNumber());
     switch (type()) {
     case SynthType::Db50:
         fourElements_ = kind == image::kTwoPartVoice && part + 1 < image::kPartCount;

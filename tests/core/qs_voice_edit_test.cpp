@@ -240,6 +240,24 @@ TEST_F(VoiceEdit, AModuleThatDoesNotAnswerGetsOnlyTheProbe) {
     EXPECT_EQ(sent(), (std::vector<Msg>{{0xF0, 0x43, 0x30, 0x4C, 0x08, 0x00, 0x00, 0xF7}}));
 }
 
+TEST_F(VoiceEdit, ABrokenStoredDumpLeavesAsAProperMessage) {
+    giveVoice(9, false);
+    auto& stored = image->partVoices[9];
+    stored[0] = 0x00;
+    stored[3] = 0x4C;
+    stored[image::elementIndex(0, e::kCutoff)] = 0xC0;
+    stored[391] = 0x00;
+    ASSERT_TRUE(edit.Open(9));
+    ASSERT_TRUE(edit.SendEditVoice());
+    const auto m = sent();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(Msg(m[0].begin(), m[0].begin() + 9),
+              (Msg{0xF0, 0x43, 0x00, 0x4B, 0x02, 0x7D, 0x11, 9, 0}));
+    EXPECT_EQ(m[0][391], 0xF7);
+    for (std::size_t i = 1; i < 391; ++i) EXPECT_LT(m[0][i], 0x80) << i;
+    EXPECT_TRUE(checksumHolds(m[0]));
+}
+
 TEST_F(VoiceEdit, ClosingKeepsTheVoiceAndTheSecondHalfInThePartVoices) {
     giveVoice(2, true);
     ASSERT_TRUE(edit.Open(3));
