@@ -158,11 +158,16 @@ void VoiceEditor::P3Ig2MouseMove(editor::Modifiers modifiers, int x, int y) {
                                         [&](const HitRect& r) { return r.contains(x, y); }) ||
                             std::any_of(rangeHandles_.begin(), rangeHandles_.end(),
                                         [&](const HitRect& r) { return r.contains(x, y); });
-    host_.setPointerShape(overHandle ? editor::PointerShape::Drag : editor::PointerShape::Default);
+    const auto shape = overHandle ? editor::PointerShape::Drag : editor::PointerShape::Default;
+    // The window changes the cursor only when the shape does.
+    if (shape != shownShape_) host_.setPointerShape(shape);
+    shownShape_ = shape;
 }
 
 void VoiceEditor::P3Ig2MouseUp(MouseButton button, editor::Modifiers, int x, int y) {
     if (button == MouseButton::Middle) return;
+    // Drags and presses set the pointer themselves; the next move sets it again.
+    shownShape_.reset();
     if (rangeDrag_ >= 0) {
         if (button != MouseButton::Left) return;
         const auto handle = static_cast<std::size_t>(rangeDrag_);

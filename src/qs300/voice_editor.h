@@ -200,6 +200,7 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     int rangeDrag_ = -1;
     std::optional<int> sounding_;
     std::optional<int> played_;
+    std::optional<editor::PointerShape> shownShape_;
     std::optional<int> markedNote_;
     // Lists: the envelope before a template list opened, the wave list shown.
     std::array<image::Byte, 9> userEg_{};
