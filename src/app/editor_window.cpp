@@ -1,10 +1,11 @@
 #include "app/editor_window.h"
 
 #include "app/drum_part_prompt.h"
-#include "app/panel_list_delegate.h"
 #include "app/mouse_buttons.h"
+#include "app/panel_list_delegate.h"
 #include "app/popup_list.h"
 #include "app/session.h"
+#include "app/voice_editor_link.h"
 #include "app/zoom.h"
 #include "draw/artwork.h"
 #include "draw/colour.h"
@@ -91,6 +92,8 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     drumWatch_ = std::make_unique<DrumSetupWatch>(session_.image(), *drums_);
     voices_->selection().addListener(*drumWatch_);
     installRangePage();
+    voiceEditor_ = std::make_unique<VoiceEditorLink>(session_, *this);
+    panels_->install(editor::Panel::VoiceEditor, voiceEditor_->editor());
     setZoom(session_.zoomPercent());
 }
 
@@ -120,6 +123,8 @@ TFXg::~TFXg() {
     // must still be there.
     voices_.reset();
     effects_.reset();
+    panels_.reset();
+    voiceEditor_.reset();
 }
 
 void TFXg::makeDrumEditor() {

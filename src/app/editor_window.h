@@ -27,6 +27,7 @@ class QListWidget;
 namespace app {
 
 class Session;
+class VoiceEditorLink;
 
 class TFXg final : public QWidget, public editor::SurfaceHost {
     Q_OBJECT
@@ -58,6 +59,8 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void midiInput(const std::vector<std::uint8_t>& message);
     // The keyboard range page of `Panel1`.
     aids::RangePage& rangePage() { return *rangePage_; }
+    // The QS300 voice editor, laid over the whole surface while open.
+    VoiceEditorLink& voiceEditor() { return *voiceEditor_; }
 
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();
@@ -130,6 +133,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     std::unique_ptr<DrumSetupWatch> drumWatch_;
     std::unique_ptr<editor::PanelHost> rangeHost_;
     std::unique_ptr<aids::RangePage> rangePage_;
+    std::unique_ptr<VoiceEditorLink> voiceEditor_;
     VirtualPointer pointer_;
     QPoint lastFed_{-1, -1}; // the last position the surface was given
     int zoom_ = 100;

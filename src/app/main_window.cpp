@@ -43,6 +43,7 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     setWindowTitle(kProgramName);
     menu_ = buildMainMenu(*this);
     connectMenu();
+    connectVoiceEditorCommands();
 
     // A configuration file that cannot be read is reported once; the defaults apply. The
     // device number reaches the templates once the image is initialised (below).
@@ -141,6 +142,7 @@ void TMF::createEditorWindow() {
     editor_->FormShow();
     qs300Files_ = std::make_unique<Qs300FileCommands>(session_, prompts_, editor_->voices(), *this);
     qs300Files_->install(menu_);
+    qs300Files_->setVoiceEditorHooks(&editor_->voiceEditor());
     fitToEditor();
     createVirtualKeyboard();
 }

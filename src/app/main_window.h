@@ -93,6 +93,10 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     // ---- effects::ToolStripHooks (the QS300 editor, the virtual keyboard, the drum
     // editor and the keyboard range page are not there yet) ----
     void showAbout() override { HelpAboutItemClick(); }
+    void openVoiceEditor(int part) override;
+    // "&Edit QS300 Voice ..." on the current part and "&Initialize Element ...".
+    void EditQS300Voice1Click();
+    void InitializeElement1Click();
     void toggleDrumEditor() override;
     void toggleKeyboardRange() override;
     void toggleVirtualKeyboard() override;
@@ -109,6 +113,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
 
   private:
     void connectMenu();
+    void connectVoiceEditorCommands();
     void connectDialogCommands();
     void showHelpLanguage();
     void updateHistoryMenu();

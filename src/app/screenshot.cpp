@@ -5,8 +5,10 @@
 #include "app/settings_picture.h"
 #include "app/startup.h"
 #include "app/virtual_keyboard_window.h"
+#include "app/voice_editor_link.h"
 #include "draw/canvas.h"
 #include "draw/hot_overlay.h"
+#include "image/voice_catalogue.h"
 #include "midi/clock.h"
 #include "midi/memory_backend.h"
 
@@ -33,11 +35,12 @@ class ConsolePrompts final : public Prompts {
     void runModal(QDialog& dialog) override { dialog.reject(); }
 };
 
-constexpr std::array<std::pair<const char*, editor::Panel>, 4> kScreens{{
+constexpr std::array<std::pair<const char*, editor::Panel>, 5> kScreens{{
     {"editor", editor::Panel::Surface},
     {"range", editor::Panel::KeyboardRange},
     {"drums", editor::Panel::DrumEditor},
     {"voice", editor::Panel::VoiceEditor},
+    {"qs300", editor::Panel::VoiceEditor},
 }};
 
 std::vector<draw::NamedHitRect> namedRects(const std::vector<editor::NamedArea>& areas) {
@@ -45,6 +48,13 @@ std::vector<draw::NamedHitRect> namedRects(const std::vector<editor::NamedArea>&
     rects.reserve(areas.size());
     for (const editor::NamedArea& area : areas) rects.push_back({area.rect, area.name});
     return rects;
+}
+
+// The voice editor open on the first part, which plays the factory voice "Aurora".
+void showVoiceEditor(Session& session, TFXg& window) {
+    session.image().currentPart = 0;
+    window.voices().select(image::kQsUserList, 0);
+    window.voiceEditor().open(0);
 }
 
 } // namespace
@@ -72,7 +82,7 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     const bool keyboard = request.screen == "keyboard";
     if (known == kScreens.end() && !keyboard)
         return "unknown screen \"" + request.screen +
-               "\" (editor, range, drums, voice, keyboard or settings)";
+               "\" (editor, range, drums, voice, qs300, keyboard or settings)";
 
     midi::MemoryBackend backend;
     midi::ManualClock clock;
@@ -91,11 +101,11 @@ std::string writeScreenshot(const std::filesystem::path& baseDir,
     } else {
         editor::Panels& panels = window->editorWindow().panels();
         const editor::Panel panel = known->second;
+        if (panel == editor::Panel::VoiceEditor) showVoiceEditor(session, window->editorWindow());
         const bool opened = panel == editor::Panel::DrumEditor
                                 ? showDrumEditorPicture(window->editorWindow())
                                 : panel == editor::Panel::Surface || panels.open(panel);
-        if (!opened)
-            return "the screen \"" + request.screen + "\" is not part of this version yet";
+        if (!opened) return "the screen \"" + request.screen + "\" is not part of this version yet";
         const editor::Screen& screen = panels.screen(panel);
         picture = screen.image().copy();
         areas = screen.hitAreas();

@@ -51,7 +51,7 @@ QString usageText() {
         "  --screenshot FILE  write the editor as it first appears to a PNG\n"
         "                     file and exit (no MIDI, no port dialog)\n"
         "  --screen NAME      the screen to write: editor (the default), range,\n"
-        "                     drums, voice, keyboard or settings\n"
+        "                     drums, voice, qs300 (the voice editor), keyboard or settings\n"
         "  --hot              outline and name every hit rectangle on the picture\n");
 }
 

@@ -136,6 +136,12 @@ Panel Panels::ownerOf(PopupList list) {
     case PopupList::DrumKits1:
     case PopupList::DrumKits2:
         return Panel::DrumEditor;
+    case PopupList::AmpEgTemplates:
+    case PopupList::PitchEgTemplates:
+    case PopupList::FilterEgTemplates:
+    case PopupList::WaveCategories:
+    case PopupList::Waves:
+        return Panel::VoiceEditor;
     }
     return Panel::Surface;
 }

@@ -66,7 +66,9 @@ TEST(Screenshot, NamesTheScreensItKnows) {
     testing::ScratchDir dir;
     testing::ensureApplication();
     const std::string unknown = writeScreenshot(dir.path(), {dir.path() / "x.png", "mixer"});
-    EXPECT_EQ(unknown, "unknown screen \"mixer\" (editor, range, drums, voice, keyboard or settings)");
+    EXPECT_EQ(
+        unknown,
+        "unknown screen \"mixer\" (editor, range, drums, voice, qs300, keyboard or settings)");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.png"));
 }
 
