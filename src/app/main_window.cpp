@@ -8,6 +8,7 @@
 #include "app/send_progress.h"
 #include "app/session.h"
 #include "app/virtual_keyboard_window.h"
+#include "app/voice_editor_link.h"
 #include "image/image_init.h"
 
 #include <QAction>
