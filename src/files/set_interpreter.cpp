@@ -204,6 +204,15 @@ void SetInterpreter::setPartByte(int part, int address, int value) {
     image_.part(part, offset) = static_cast<Byte>(value);
     ++counters_.parts;
     report({Target::Part, part, offset, value});
+    // A module sets a drum setup back to its kit when a part selects another kit; the
+    // values read for the old kit go with it.
+    const bool selectsKit = offset == image::offset::kBankMsb ||
+                            offset == image::offset::kProgram || offset == image::offset::kPartMode;
+    for (int s = 0; s < 2 && selectsKit; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        if (drumSettled_[i] && image::FindKit(image_, s).kit != image_.drums[i].kit)
+            drumSettled_[i] = false;
+    }
 }
 
 void SetInterpreter::setEffectByte(int address, int value) {

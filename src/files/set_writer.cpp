@@ -172,7 +172,8 @@ class TrackWriter {
         if (image::partGroupDiffers(image_, part)) {
             const Byte msb = image_.part(part, off::kBankMsb);
             Byte lsb = image_.part(part, off::kBankLsb);
-            if (msb == image::kBankQsUserVoice) lsb = options_.type == SynthType::Db50 ? 0 : 1;
+            if (msb == image::kBankQsUserVoice && image_.hasUserVoice(part))
+                lsb = options_.type == SynthType::Db50 ? 0 : 1;
             const Byte program = image_.hasUserVoice(part) ? static_cast<Byte>(part)
                                                            : image_.part(part, off::kProgram);
             partParam(part, off::kPartMode, image_.part(part, off::kPartMode));

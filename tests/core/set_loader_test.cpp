@@ -257,6 +257,22 @@ TEST(SetReader, EachKindTakesOnlyItsSections) {
     EXPECT_EQ(set.image->parts, image->parts);
 }
 
+TEST(SetReader, ASongThatChangesTheKitAfterDrumValuesPlaysTheNewKit) {
+    Bytes track;
+    sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x30, 36, 0x02, 0x11, 0xF7});
+    sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x09, 0x03, 25, 0xF7});
+    sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x30, 38, 0x02, 0x22, 0xF7});
+    testsmf::append(track, {0x00, 0xFF, 0x2F, 0x00});
+    const auto blank = settest::freshImage();
+    const auto loaded =
+        files::readSetBytes(sequencerFile(track), files::SetKind::Set, *blank, SynthType::Db50);
+    image::DrumTable analog;
+    image::loadKitReference(analog, 25);
+    analog[38 - 13][2] = 0x22;
+    EXPECT_EQ(loaded.image->drums[0].kit, 25);
+    EXPECT_EQ(loaded.image->drums[0].table, analog);
+}
+
 TEST(SetReader, DrumFilesSelectTheirKitsByTheMapTexts) {
     auto image = settest::freshImage();
     image->part(9, off::kProgram) = 40; // Brush kit
