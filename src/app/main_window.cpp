@@ -80,6 +80,9 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
             editor_->effects().showThruNotice(text);
     });
     sendProgress_ = new SendProgress(session_.port(), *this);
+    setFiles_ = new SetFileCommands(
+        session_, *this, prompts_, [this] { return editor_; }, [this] { updateHistoryMenu(); });
+    setFiles_->attach(menu_);
 }
 
 TMF::~TMF() {

@@ -5,6 +5,7 @@
 
 #include "app/main_menu.h"
 #include "app/prompts.h"
+#include "app/set_file_commands.h"
 #include "effects/tool_strip_hooks.h"
 
 #include <QMainWindow>
@@ -50,6 +51,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     TXmidif& portDialog() { return *portDialog_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
     SendProgress& sendProgress() { return *sendProgress_; }
+    // The set, effect and drum file commands, "New", the history and "Refresh Drumsets".
+    SetFileCommands& setFiles() { return *setFiles_; }
     const MainMenu& menu() const { return menu_; }
     // The prompts every window of the program uses: a box ends a running drag first.
     Prompts& prompts() { return prompts_; }
@@ -89,6 +92,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     MainMenu menu_;
     std::unique_ptr<MidiInputRelay> midiInput_;
     SendProgress* sendProgress_ = nullptr;
+    SetFileCommands* setFiles_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     TXmidif* portDialog_ = nullptr;

@@ -1,0 +1,21 @@
+#pragma once
+// What the set, effect and drum file commands need from editors that live elsewhere. The
+// shell wires them; every hook does nothing until then.
+
+namespace app {
+
+class SetFileHooks {
+  public:
+    virtual ~SetFileHooks() = default;
+    // The QS300 voice editor edits a part's voice; a set load replaces the voices, so it
+    // closes first.
+    virtual bool qs300EditorOpen() const { return false; }
+    virtual void closeQs300Editor() {}
+    // The drum setups were replaced (a set or drum file was loaded, or "New"): the drum
+    // editor shows the kits and values of the image again.
+    virtual void drumSetupsReplaced() {}
+    // Before the drum setups are sent again: the drum editor stores the values it holds.
+    virtual void storeDrumEdits() {}
+};
+
+} // namespace app

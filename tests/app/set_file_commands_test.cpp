@@ -1,0 +1,178 @@
+// The File menu's set commands on the real windows: dialogs answered by the test, the
+// module played by the memory backend.
+
+#include "app/editor_window.h"
+#include "app/main_window.h"
+#include "app/set_file_commands.h"
+#include "app/startup.h"
+#include "image/part_defaults.h"
+
+#include "app_test_support.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace app {
+namespace {
+
+namespace off = image::offset;
+
+class ScriptedFiles final : public FilePrompts {
+  public:
+    std::vector<FileDialogRequest> asked;
+    std::optional<FileDialogAnswer> answer;
+    std::vector<QString> questions;
+    bool yes = true;
+
+    std::optional<FileDialogAnswer> openFile(QWidget*, const FileDialogRequest& r) override {
+        asked.push_back(r);
+        return answer;
+    }
+    std::optional<FileDialogAnswer> saveFile(QWidget*, const FileDialogRequest& r) override {
+        asked.push_back(r);
+        return answer;
+    }
+    bool confirm(QWidget*, const QString& text) override {
+        questions.push_back(text);
+        return yes;
+    }
+};
+
+struct SetFiles : ::testing::Test {
+    testing::SessionFixture f;
+    ScriptedFiles files;
+    std::unique_ptr<TMF> window;
+
+    void SetUp() override {
+        f.dir.writeIni(testing::kVirtualOutIni);
+        window = startUp(f.session, f.prompts, {});
+        window->setFiles().setFilePrompts(files);
+        f.backend.clearSent();
+    }
+    image::SynthImage& image() { return f.session.image(); }
+    QAction* item(const char* name) { return window->findChild<QAction*>(name); }
+    void openFileMenu() { emit window->menu().file->aboutToShow(); }
+    std::string path(const char* name) const { return (f.dir.path() / name).string(); }
+    void answer(const std::string& p, int filter = 1) {
+        files.answer = FileDialogAnswer{QString::fromStdString(p), filter};
+    }
+};
+
+TEST_F(SetFiles, SaveItemsFollowTheChangeCounts) {
+    openFileMenu();
+    EXPECT_FALSE(item("SaveSet1")->isEnabled());
+    EXPECT_FALSE(item("SaveFX1")->isEnabled());
+    EXPECT_FALSE(item("SaveDrums1")->isEnabled());
+    EXPECT_TRUE(item("LoadSet1")->isEnabled());
+
+    image().part(2, off::kPan) = 10;
+    openFileMenu();
+    EXPECT_TRUE(item("SaveSet1")->isEnabled());
+    EXPECT_FALSE(item("SaveFX1")->isEnabled());
+
+    image().chorus.current[3] ^= 1;
+    image().drums[0].table[30][1] ^= 1;
+    openFileMenu();
+    EXPECT_TRUE(item("SaveFX1")->isEnabled());
+    EXPECT_TRUE(item("SaveDrums1")->isEnabled());
+}
+
+TEST_F(SetFiles, NewAnsweredNoChangesNothing) {
+    image().part(2, off::kPan) = 10;
+    window->editorWindow().setWindowTitle("song.XGS");
+    files.yes = false;
+    item("FileNewItem")->trigger();
+    EXPECT_EQ(files.questions, (std::vector<QString>{"Initialize All Data. Are You Sure?"}));
+    EXPECT_EQ(image().part(2, off::kPan), 10);
+    EXPECT_TRUE(f.backend.sent().empty());
+    EXPECT_EQ(window->editorWindow().windowTitle(), "song.XGS");
+
+    files.yes = true;
+    item("FileNewItem")->trigger();
+    EXPECT_EQ(image().part(2, off::kPan), 64);
+    EXPECT_EQ(f.backend.sent(), (std::vector<testing::Message>{testing::bytes(
+                                    {0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7})}));
+    EXPECT_EQ(window->editorWindow().windowTitle(), "Default");
+    EXPECT_EQ(window->setFiles().memory().lastName(files::FileKind::Set), "*.XGS");
+}
+
+TEST_F(SetFiles, DialogsOfferTheKindAndTheLastName) {
+    image().drums[0].table[30][1] ^= 1;
+    answer(path("kit"), 2);
+    item("SaveDrums1")->trigger();
+    ASSERT_EQ(files.asked.size(), 1u);
+    EXPECT_EQ(files.asked[0].title, "Save Drum File");
+    EXPECT_EQ(files.asked[0].presetName, "*.XDM");
+    EXPECT_EQ(files.asked[0].filterIndex, 1);
+    EXPECT_EQ(files.asked[0].filters,
+              QStringList({"Drum File (*.XDM *.xdm)", "Midi File (*.MID *.mid)"}));
+    // A name without a dot took the extension of the chosen filter.
+    EXPECT_TRUE(std::filesystem::exists(path("kit.MID")));
+    item("LoadDrums1")->trigger();
+    EXPECT_EQ(files.asked[1].title, "Load Drum File");
+    EXPECT_EQ(files.asked[1].presetName, QString::fromStdString(path("kit.MID")));
+    EXPECT_EQ(files.asked[1].filterIndex, 2);
+    // Drum files do not enter the history of sets.
+    EXPECT_TRUE(f.session.settings().history.empty());
+}
+
+TEST_F(SetFiles, AForeignExtensionDoesNothingAndABrokenFileIsReported) {
+    answer(path("notes.txt"));
+    item("LoadSet1")->trigger();
+    EXPECT_TRUE(f.prompts.errors.empty());
+    { std::ofstream(path("broken.xgs")) << "MThd"; }
+    image().part(4, off::kVolume) = 3;
+    answer(path("broken.xgs"));
+    item("LoadSet1")->trigger();
+    ASSERT_EQ(f.prompts.errors.size(), 1u);
+    EXPECT_EQ(image().part(4, off::kVolume), 3);
+    EXPECT_TRUE(f.backend.sent().empty());
+}
+
+TEST_F(SetFiles, SaveNewAndLoadBringTheSurfaceBack) {
+    auto& editor = window->editorWindow();
+    image().part(2, off::kPan) = 20;
+    editor.editor().redrawAll();
+    editor.effects().ShowReverb(3);
+    ASSERT_EQ(image().reverb.typeIndex, 3);
+    const QImage edited = editor.surface().copy();
+
+    answer(path("Song.xgs"));
+    item("SaveSet1")->trigger();
+    ASSERT_TRUE(f.prompts.errors.empty()) << f.prompts.errors.front();
+    item("FileNewItem")->trigger();
+    EXPECT_NE(editor.surface(), edited);
+    f.backend.clearSent();
+
+    item("LoadSet1")->trigger();
+    ASSERT_TRUE(f.prompts.errors.empty()) << f.prompts.errors.front();
+    const auto sent = f.backend.sent();
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[0], testing::bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+    EXPECT_EQ(sent[1], testing::bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0E, 20, 0xF7}));
+    EXPECT_EQ(sent[2].size(), 25u); // reverb dump A
+    EXPECT_EQ(sent[2][9], 0x02);    // Room 1
+    EXPECT_EQ(sent[3].size(), 17u);
+    EXPECT_EQ(image().reverb.typeIndex, 3);
+    EXPECT_EQ(editor.surface(), edited);
+    EXPECT_EQ(editor.windowTitle(), "Song.xgs");
+
+    // The history offers the set; opening it from there loads it again.
+    const auto& menu = window->menu();
+    EXPECT_TRUE(menu.historySeparator->isVisible());
+    EXPECT_EQ(menu.history[0]->text().toStdString(), path("Song.xgs"));
+    item("FileNewItem")->trigger();
+    menu.history[0]->trigger();
+    EXPECT_EQ(image().part(2, off::kPan), 20);
+    EXPECT_EQ(f.session.settings().history, (std::vector<std::string>{path("Song.xgs")}));
+}
+
+TEST_F(SetFiles, RefreshDrumsetsSendsWhatDiffersFromTheModule) {
+    image().drums[0].table[10][3] = 9;
+    item("RefreshDrumMaps1")->trigger();
+    EXPECT_EQ(f.backend.sent(), (std::vector<testing::Message>{testing::bytes(
+                                    {0xF0, 0x43, 0x10, 0x4C, 0x30, 23, 3, 9, 0xF7})}));
+}
+
+} // namespace
+} // namespace app
