@@ -10,7 +10,7 @@
 namespace {
 
 const tool::Command* findCommand(std::string_view name) {
-    for (auto table : {tool::midiCommands(), tool::fileCommands()}) {
+    for (auto table : {tool::midiCommands(), tool::fileCommands(), tool::setCommands()}) {
         for (const auto& command : table) {
             if (command.name == name) return &command;
         }
@@ -35,7 +35,7 @@ int checkOutput(int status) {
 
 int usage() {
     std::cerr << "usage:\n";
-    for (auto table : {tool::midiCommands(), tool::fileCommands()}) {
+    for (auto table : {tool::midiCommands(), tool::fileCommands(), tool::setCommands()}) {
         for (const auto& command : table) std::cerr << "  xg-orvo-tool " << command.usage << '\n';
     }
     return 2;
