@@ -3,6 +3,7 @@
 
 #include "app/editor_window.h"
 #include "app/main_window.h"
+#include "app/send_progress.h"
 #include "app/set_file_commands.h"
 #include "app/startup.h"
 #include "image/part_defaults.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QProgressBar>
 
 namespace app {
 namespace {
@@ -172,6 +174,70 @@ TEST_F(SetFiles, RefreshDrumsetsSendsWhatDiffersFromTheModule) {
     item("RefreshDrumMaps1")->trigger();
     EXPECT_EQ(f.backend.sent(), (std::vector<testing::Message>{testing::bytes(
                                     {0xF0, 0x43, 0x10, 0x4C, 0x30, 23, 3, 9, 0xF7})}));
+}
+
+// A set as a musician leaves it: every part moved, so that its send takes a while.
+void editEveryPart(image::SynthImage& image) {
+    for (int p = 0; p < image::kPartCount; ++p)
+        for (int o = 41; o < 100; ++o) image.part(p, o) = static_cast<image::Byte>(p + 1);
+}
+
+TEST(SetFilesFreshStart, ASavedSetReopensFromTheHistoryOfTheNextRun) {
+    testing::SessionFixture first;
+    first.dir.writeIni(testing::kVirtualOutIni);
+    const auto song = (first.dir.path() / "Evening.xgs").string();
+    {
+        ScriptedFiles files;
+        auto window = startUp(first.session, first.prompts, {});
+        window->setFiles().setFilePrompts(files);
+        first.session.image().part(2, off::kPan) = 20;
+        files.answer = FileDialogAnswer{QString::fromStdString(song), 1};
+        window->findChild<QAction*>("SaveSet1")->trigger();
+        window->close();
+    }
+    EXPECT_NE(first.dir.readIni().find("1=" + song), std::string::npos);
+
+    midi::MemoryBackend backend{{}, {"Synth"}};
+    midi::ManualClock clock;
+    Session next{backend, clock, files::AppPaths{first.dir.path()}};
+    testing::RecordingPrompts prompts;
+    auto window = startUp(next, prompts, {});
+    const auto& menu = window->menu();
+    ASSERT_TRUE(menu.history[0]->isVisible());
+    EXPECT_TRUE(menu.history[0]->isEnabled());
+    menu.history[0]->trigger();
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_EQ(next.image().part(2, off::kPan), 20);
+    EXPECT_EQ(window->editorWindow().windowTitle(), "Evening.xgs");
+}
+
+TEST(SetFilesWhileSending, ALoadReturnsAtOnceShowsItsProgressAndAnEarlyCloseStopsIt) {
+    testing::SessionFixture f;
+    f.dir.writeIni(testing::kVirtualOutIni);
+    Session session{f.backend, f.clock, files::AppPaths{f.dir.path()}, midi::SenderMode::Stepped};
+    ScriptedFiles files;
+    auto window = startUp(session, f.prompts, {});
+    window->setFiles().setFilePrompts(files);
+    const auto song = (f.dir.path() / "Busy.XGS").string();
+    editEveryPart(session.image());
+    files.answer = FileDialogAnswer{QString::fromStdString(song), 1};
+    window->findChild<QAction*>("SaveSet1")->trigger();
+    session.port().queue().runDue();
+
+    window->findChild<QAction*>("LoadSet1")->trigger();
+    // The window is free again while the set still waits for the cable.
+    const auto progress = session.port().progress();
+    ASSERT_GT(progress.queuedMicros - progress.doneMicros, SendProgress::kShowAboveMicros);
+    window->sendProgress().check();
+    EXPECT_FALSE(window->sendProgress().bar().isHidden());
+    f.clock.advance(midi::Millis(100));
+    session.port().queue().runDue();
+    const auto before = f.backend.sentCount();
+    window->close();
+    // What still waited is forgotten; the configuration is written whole.
+    EXPECT_LE(f.backend.sentCount(), before + 1);
+    EXPECT_NE(f.dir.readIni().find("1=" + song), std::string::npos);
+    EXPECT_NE(f.dir.readIni().find("Etop="), std::string::npos);
 }
 
 } // namespace
