@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "core/tool_run.h"
 
 #include "core/smf_builder.h"
 
@@ -18,22 +19,10 @@ using testsmf::Bytes;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testtool::Result;
 
 Result run(std::string_view name, std::vector<std::string> args) {
-    for (const auto& command : tool::fileCommands()) {
-        if (command.name != name) continue;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = command.run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-    ADD_FAILURE() << "no command " << name;
-    return {};
+    return testtool::runCommand(tool::fileCommands(), name, std::move(args));
 }
 
 class FileCommands : public ::testing::Test {

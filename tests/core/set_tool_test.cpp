@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "core/tool_run.h"
 #include "set_commands.h"
 
 #include "core/set_test_support.h"
@@ -15,22 +16,10 @@ namespace {
 
 namespace off = image::offset;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testtool::Result;
 
 Result run(std::string_view name, std::vector<std::string> args) {
-    for (const auto& command : tool::setCommands()) {
-        if (command.name != name) continue;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = command.run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-    ADD_FAILURE() << "no command " << name;
-    return {};
+    return testtool::runCommand(tool::setCommands(), name, std::move(args));
 }
 
 struct SetTool : ::testing::Test {

@@ -9,6 +9,7 @@
 #include "files/set_writer.h"
 #include "image/image_init.h"
 #include "midi/clock.h"
+#include "midi/forwarding_backend.h"
 #include "midi/memory_backend.h"
 #include "midi/midi_port.h"
 #include "midi/rtmidi/rtmidi_backend.h"
@@ -102,21 +103,12 @@ int saveSetCommand(std::span<const std::string> args, std::ostream& out, std::os
 }
 
 // Counts what leaves and shows how far the send has come.
-class ProgressBackend final : public midi::Backend {
+class ProgressBackend final : public midi::ForwardingBackend {
   public:
     ProgressBackend(midi::Backend& inner, std::size_t total, std::ostream& err)
-        : inner_(inner), total_(total), err_(err) {}
-    std::vector<std::string> inputNames() override { return inner_.inputNames(); }
-    std::vector<std::string> outputNames() override { return inner_.outputNames(); }
-    std::string virtualOutputName() const override { return inner_.virtualOutputName(); }
-    void openOutput(int id) override { inner_.openOutput(id); }
-    void closeOutput() override { inner_.closeOutput(); }
-    void openInput(int id, midi::InputCallback callback) override {
-        inner_.openInput(id, std::move(callback));
-    }
-    void closeInput() override { inner_.closeInput(); }
+        : ForwardingBackend(inner), total_(total), err_(err) {}
     void send(midi::Bytes message) override {
-        inner_.send(message);
+        ForwardingBackend::send(message);
         sent_ += message.size();
         const auto percent = total_ == 0 ? 100 : sent_ * 100 / total_;
         if (percent != shown_) {
@@ -127,7 +119,6 @@ class ProgressBackend final : public midi::Backend {
     }
 
   private:
-    midi::Backend& inner_;
     std::size_t total_;
     std::ostream& err_;
     std::size_t sent_ = 0;

@@ -1,5 +1,7 @@
 #include "set_names.h"
 
+#include "image/effect_types.h"
+
 #include <cstdio>
 
 namespace tool {
@@ -7,18 +9,6 @@ namespace tool {
 namespace {
 
 using Target = files::AppliedMessage::Target;
-
-std::string_view effectName(image::EffectKind kind) {
-    switch (kind) {
-    case image::EffectKind::Reverb:
-        return "Reverb";
-    case image::EffectKind::Chorus:
-        return "Chorus";
-    case image::EffectKind::Variation:
-        return "Variation";
-    }
-    return {};
-}
 
 // The XG address of an effect block byte (within 02 01): the last six bytes sit at 10, 30
 // and 70.
@@ -61,7 +51,7 @@ std::string describeApplied(const files::AppliedMessage& m, const image::SynthIm
     case Target::Effect: {
         char address[16];
         std::snprintf(address, sizeof address, "02 01 %02X", effectAddress(m.effect, m.index));
-        return std::string(effectName(m.effect)) + "  " + address + " = " + value;
+        return std::string(image::effectKindName(m.effect)) + "  " + address + " = " + value;
     }
     case Target::Drum:
         return "Drum setup " + std::to_string(m.setup) + " note " + std::to_string(m.note) + "  " +
