@@ -87,11 +87,22 @@ SetInterpreter::SetInterpreter(image::SynthImage& image, SetKind kind)
     image_.variation.loaded.fill(image::kNotInFile);
 }
 
-void SetInterpreter::apply(const SpecialEvent& event) {
-    if (event.status == statusSysEx) {
-        applySysEx(event.block);
-    } else if (event.status == statusMeta && !event.block.empty() && event.block[0] == kMetaText) {
-        applyText(event.block.subspan(1));
+void SetInterpreter::apply(std::uint8_t status, std::span<const std::uint8_t> block) {
+    if (status == statusSysEx) {
+        applySysEx(block);
+    } else if (status == statusMeta && !block.empty() && block[0] == kMetaText) {
+        applyText(block.subspan(1));
+    }
+}
+
+void SetInterpreter::applyAll(const TxMidiData& file) {
+    for (std::size_t t = 0; t < file.trackCount(); ++t) {
+        const auto& track = file.Track(t);
+        for (std::size_t i = 0; i < track.count(); ++i) {
+            const auto event = track.event(i);
+            if (event.status == statusSysEx || event.status == statusMeta)
+                apply(event.status, track.blockOf(event));
+        }
     }
 }
 

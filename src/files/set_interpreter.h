@@ -46,8 +46,11 @@ class SetInterpreter {
 
     void setAppliedListener(AppliedListener listener) { applied_ = std::move(listener); }
 
-    // Offer every system-exclusive and meta event of the file, in order.
-    void apply(const SpecialEvent& event);
+    // Offer every system-exclusive and meta event of the file, in order: the status (F0,
+    // F7 or FF) and the data block as the container keeps it.
+    void apply(std::uint8_t status, std::span<const std::uint8_t> block);
+    // Every such event of a container that has been read, track by track.
+    void applyAll(const TxMidiData& file);
     // After the whole file: drum values read go from the working tables into the setups.
     void finish();
 

@@ -166,14 +166,9 @@ LoadedSet readSetFile(TxMidiData& container, SetKind kind, const image::SynthIma
     auto loaded = prepare(kind, current);
     SetInterpreter reader(*loaded.image, kind);
     reader.setAppliedListener(listener);
-    container.setSpecialEventListener([&](const SpecialEvent& e) { reader.apply(e); });
-    try {
-        container.SetActive(true);
-    } catch (...) {
-        container.setSpecialEventListener({});
-        throw;
-    }
-    container.setSpecialEventListener({});
+    // Only a file read to its end is applied, so the copy never holds half a file.
+    container.SetActive(true);
+    reader.applyAll(container);
     afterReading(loaded, reader, kind, type);
     return loaded;
 }
@@ -185,8 +180,8 @@ LoadedSet readSetBytes(std::span<const std::uint8_t> bytes, SetKind kind,
     SetInterpreter reader(*loaded.image, kind);
     reader.setAppliedListener(listener);
     TxMidiData container;
-    container.setSpecialEventListener([&](const SpecialEvent& e) { reader.apply(e); });
     container.readBytes(bytes);
+    reader.applyAll(container);
     afterReading(loaded, reader, kind, type);
     return loaded;
 }

@@ -23,7 +23,7 @@ struct LoadedSet {
     LoadCounters counters;
     MadeFor madeFor = MadeFor::Qs300;
     std::array<bool, 2> drumsChanged{};
-    // Texts to show the user, in order ("QS Voice In Part 3 Is Set To 2 Elements !").
+    // Texts to show the user about voices that had to change, in order.
     std::vector<std::string> notices;
 };
 

@@ -212,7 +212,8 @@ TEST(SetReader, ASequencerSongIsAppliedLikeASet) {
     sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x09, 0x08, 0x05, 0xF7});
     sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x30, 0x02, 0xF7});
     sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x29, 0x02, 0xF7}); // no such
-    sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x10, 0x0E, 0x02, 0xF7}); // part 17
+    sysexEvent(track, 0,
+               {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x10, 0x0E, 0x02, 0xF7}); // a seventeenth part
     sysexEvent(track, 0, {0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x0C, 0x50, 0xF7});
     sysexEvent(track, 0, {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7});
     testsmf::append(track, {0x00, 0x91, 60, 100, 0x60, 62, 100, 0x00, 0xFF, 0x2F, 0x00});
@@ -313,9 +314,12 @@ TEST(SetReader, FourElementVoicesOfAQs300SetSpreadOverTwoPartsOnADb50) {
     const auto file = bytesOf(*image, files::SetKind::Set, SynthType::Qs300);
     const auto loaded =
         files::readSetBytes(file, files::SetKind::Set, *settest::freshImage(), SynthType::Db50);
+    // The numbers are those the user sees, counted from one.
+    const auto number = [](int n) { return std::to_string(n); };
     EXPECT_EQ(loaded.notices,
-              (std::vector<std::string>{"Part 4 Plays The Upper 2 Elements Of Part 3 !",
-                                        "QS Voice In Part 6 Is Set To 2 Elements !"}));
+              (std::vector<std::string>{
+                  "Part " + number(4) + " Plays The Upper 2 Elements Of Part " + number(3) + " !",
+                  "QS Voice In Part " + number(6) + " Is Set To 2 Elements !"}));
     const auto& result = *loaded.image;
     EXPECT_EQ(result.userVoiceKind[2], image::kTwoPartVoice);
     EXPECT_EQ(result.userVoiceKind[3], image::kXgVoice);

@@ -40,8 +40,11 @@ TEST_F(SetTool, SetInfoListsEveryAppliedValueReadably) {
     const auto result = run("set-info", {song});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("System  Master volume = 100\n"), std::string::npos);
-    EXPECT_NE(result.out.find("Part 3  Pan = 20\n"), std::string::npos);
-    EXPECT_NE(result.out.find("Part 10  Part mode = 2\n"), std::string::npos);
+    const auto partLine = [](int number, const std::string& rest) {
+        return "Part " + std::to_string(number) + "  " + rest + "\n";
+    };
+    EXPECT_NE(result.out.find(partLine(3, "Pan = 20")), std::string::npos);
+    EXPECT_NE(result.out.find(partLine(10, "Part mode = 2")), std::string::npos);
     EXPECT_NE(result.out.find("Reverb  02 01 0C = 77\n"), std::string::npos);
     EXPECT_NE(result.out.find("Reverb  02 01 15 = "), std::string::npos);
     EXPECT_NE(result.out.find("Drum setup 1 note 36  Level = 90\n"), std::string::npos);

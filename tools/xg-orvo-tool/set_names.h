@@ -11,7 +11,8 @@ namespace tool {
 std::string_view partParameterName(int offset); // record offset 0..103
 std::string_view drumParameterName(int param);  // 0..15
 
-// "Part 3  Pan = 20", "Drum setup 1 note 36  Level = 100".
+// The part (counted from one) or block, the parameter's name and the value:
+// "Drum setup 1 note 36  Level = 100".
 std::string describeApplied(const files::AppliedMessage& message, const image::SynthImage& image);
 
 } // namespace tool
