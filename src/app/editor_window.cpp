@@ -78,7 +78,19 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
                                                        session_.port(), *editor_, *this);
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
+    panels_->setKnobScheme(draw::knobSchemeOf(session_.settings().potiColor));
     setZoom(session_.zoomPercent());
+}
+
+void TFXg::setKnobScheme(draw::KnobScheme scheme) {
+    panels_->setKnobScheme(scheme);
+    redrawScreens();
+}
+
+void TFXg::redrawScreens() {
+    if (!shown_) return;
+    for (editor::Panel panel : panels_->shown()) panels_->screen(panel).redrawAll();
+    update();
 }
 
 TFXg::~TFXg() {

@@ -47,6 +47,11 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();
 
+    // The knob colours of every screen; the shown screens are redrawn in them.
+    void setKnobScheme(draw::KnobScheme scheme);
+    // Everything painted again from the image (after a reset or new colours).
+    void redrawScreens();
+
     int zoomPercent() const { return zoom_; }
     // 100, 150 or 200; anything else is taken as 100.
     void setZoom(int percent);

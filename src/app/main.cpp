@@ -56,7 +56,9 @@ int main(int argc, char** argv) {
         else
             app::closeModalDialogs(); // start-up goes on and sees `received`
     });
-    auto window = app::startUp(session, prompts, {});
+    app::StartOptions options;
+    options.autoload = {}; // the voice bank's "Autoload.QVB" reader is connected here
+    auto window = app::startUp(session, prompts, options);
     running = window.get();
     if (termination.received()) {
         window->close(); // asked to end during start-up

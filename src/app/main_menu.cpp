@@ -32,8 +32,6 @@ constexpr Item kFileLater[] = {
     {"SaveQS300Bank1", "&0 Save QS300 Bank ... (QVB) ..."},
 };
 constexpr Item kJobBeforeNotesOff[] = {
-    {"CopyPart1", "&Copy Part ..."},
-    {"InitializePart1", "&Initialize Part ..."},
     {"RefreshDrumMaps1", "&Refresh Drumsets"},
 };
 constexpr Item kJobAfterNotesOff[] = {
@@ -82,6 +80,8 @@ MainMenu buildMainMenu(QMainWindow& window) {
 
     m.job = bar->addMenu(QStringLiteral("&Job"));
     m.job->setObjectName(QStringLiteral("Job1"));
+    m.copyPart = addItem(m.job, "CopyPart1", "&Copy Part ...");
+    m.initializePart = addItem(m.job, "InitializePart1", "&Initialize Part ...");
     addLater(m.job, kJobBeforeNotesOff, m);
     m.allNotesOff = addItem(m.job, "AllNotesOff1", "&All Notes Off");
     addLater(m.job, kJobAfterNotesOff, m);
@@ -89,9 +89,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
     m.option = bar->addMenu(QStringLiteral("&Option"));
     m.option->setObjectName(QStringLiteral("Option1"));
     m.midiPort = addItem(m.option, "MidiPort2", "&Midi Port ...");
-    QAction* settings = addItem(m.option, "Settings1", "&Settings ...");
-    settings->setEnabled(false);
-    m.comingLater.push_back(settings);
+    m.settings = addItem(m.option, "Settings1", "&Settings ...");
 
     m.view = bar->addMenu(QStringLiteral("&View"));
     m.view->setObjectName(QStringLiteral("View1"));
@@ -107,17 +105,11 @@ MainMenu buildMainMenu(QMainWindow& window) {
 
     m.help = bar->addMenu(QStringLiteral("&Help"));
     m.help->setObjectName(QStringLiteral("Help1"));
-    QAction* manual = addItem(m.help, "XGOrvoHelp1", "XG-Orvo &Help");
-    manual->setEnabled(false);
-    m.comingLater.push_back(manual);
+    m.manual = addItem(m.help, "XGOrvoHelp1", "XG-Orvo &Help");
     m.englishHelp = addItem(m.help, "EnglishHelp1", "&English Help");
     m.germanHelp = addItem(m.help, "DeutscheHilfe1", "&Deutsche Hilfe");
-    for (QAction* language : {m.englishHelp, m.germanHelp}) {
-        // The help language is shown; choosing it comes with the manual.
-        language->setCheckable(true);
-        language->setEnabled(false);
-        m.comingLater.push_back(language);
-    }
+    m.englishHelp->setCheckable(true);
+    m.germanHelp->setCheckable(true);
     m.info = addItem(m.help, "HelpAboutItem", "&Info ...");
     return m;
 }

@@ -25,7 +25,11 @@ struct MainMenu {
     QAction* historySeparator = nullptr;
     std::array<QAction*, 4> history{}; // of1 .. of4
     QAction* allNotesOff = nullptr;
+    QAction* copyPart = nullptr;
+    QAction* initializePart = nullptr;
     QAction* midiPort = nullptr;
+    QAction* settings = nullptr;
+    QAction* manual = nullptr; // "XG-Orvo &Help"
     QAction* englishHelp = nullptr;
     QAction* germanHelp = nullptr;
     QAction* info = nullptr;

@@ -94,6 +94,7 @@ void TMF::connectMenu() {
     connect(menu_.midiPort, &QAction::triggered, this, &TMF::MidiPort2Click);
     connect(menu_.allNotesOff, &QAction::triggered, this, &TMF::AllNotesOff1Click);
     connect(menu_.info, &QAction::triggered, this, &TMF::HelpAboutItemClick);
+    connectDialogCommands();
     connect(menu_.zoom, &QActionGroup::triggered, this,
             [this](QAction* action) { setZoom(action->data().toInt()); });
     // A menu opening closes the editor's pop-up lists first.
@@ -112,8 +113,7 @@ void TMF::updateHistoryMenu() {
         item->setVisible(i < history.size());
         if (i < history.size()) item->setText(QString::fromStdString(history[i]));
     }
-    menu_.englishHelp->setChecked(session_.settings().helpEnglish);
-    menu_.germanHelp->setChecked(!session_.settings().helpEnglish);
+    showHelpLanguage();
 }
 
 void TMF::createEditorWindow() {

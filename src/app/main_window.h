@@ -10,15 +10,21 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QScrollArea;
 
 namespace app {
 
+class HelpWindow;
 class MidiInputRelay;
+class TFP_coper;
+class TFSets;
+class TFp_ini;
 class SendProgress;
 class Session;
 class TFXg;
@@ -40,6 +46,9 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     // The port dialog; `restorePorts` runs its creation (stored ports opened, the dialog
     // shown when neither stored name is present and `mayAsk` allows it).
     void createPortDialog(bool restorePorts, bool mayAsk);
+    // The job dialogs and "Settings"; the settings dialog's creation runs the start
+    // actions (the voice bank autoloaded by `autoload`, QS300 local off, XG System On).
+    void createDialogs(const std::function<void(Session&)>& autoload);
     // Centred on the screen when no position is stored or the stored one lies outside
     // every screen, else where it was left.
     void placeWindow();
@@ -49,6 +58,11 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
 
     TFXg& editorWindow() { return *editor_; }
     TXmidif& portDialog() { return *portDialog_; }
+    TFSets& settingsDialog() { return *settingsDialog_; }
+    TFP_coper& copyDialog() { return *copyDialog_; }
+    TFp_ini& initDialog() { return *initDialog_; }
+    // Made when the help is first asked for.
+    HelpWindow* helpWindow() const { return helpWindow_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
     SendProgress& sendProgress() { return *sendProgress_; }
     // The set, effect and drum file commands, "New", the history and "Refresh Drumsets".
@@ -62,6 +76,16 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void MidiPort2Click();
     void AllNotesOff1Click();
     void HelpAboutItemClick();
+    void Settings1Click();
+    void CopyPart1Click();
+    void InitializePart1Click();
+    void XGOrvoHelp1Click();
+    void EnglishHelp1Click();
+    void DeutscheHilfe1Click();
+    // The help window at a topic ("Inhalt", "X_Settings", ...) in the chosen language.
+    void openHelp(std::string_view topic);
+    // The help topic of the screen in front (F1 opens it).
+    std::string_view screenHelpTopic() const;
     void setZoom(int percent);
 
     // ---- effects::ToolStripHooks (the QS300 editor, the virtual keyboard, the drum
@@ -82,6 +106,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
 
   private:
     void connectMenu();
+    void connectDialogCommands();
+    void showHelpLanguage();
     void updateHistoryMenu();
     void fitToEditor();
     void reportOutputLoss(const std::string& text);
@@ -96,6 +122,10 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     TXmidif* portDialog_ = nullptr;
+    TFp_ini* initDialog_ = nullptr;
+    TFSets* settingsDialog_ = nullptr;
+    TFP_coper* copyDialog_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     bool closing_ = false;
     std::vector<std::string> lossesWhileClosing_;
 };

@@ -21,4 +21,9 @@ void QtPrompts::runModal(QDialog& dialog) {
     dialog.exec();
 }
 
+bool QtPrompts::question(QWidget* parent, const QString& text) {
+    return QMessageBox::warning(parent, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 } // namespace app

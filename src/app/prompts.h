@@ -22,6 +22,9 @@ class Prompts {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Shows a dialog modally and returns when it has been closed.
     virtual void runModal(QDialog& dialog) = 0;
+    // A warning with Yes and No; true for Yes. Without someone to ask, the answer is No,
+    // which changes nothing.
+    virtual bool question(QWidget* /*parent*/, const QString& /*text*/) { return false; }
 };
 
 // The real thing: QMessageBox and QDialog::exec.
@@ -30,6 +33,7 @@ class QtPrompts final : public Prompts {
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void runModal(QDialog& dialog) override;
+    bool question(QWidget* parent, const QString& text) override;
 };
 
 // Every box and dialog of the program goes through this one: before it shows, whatever
@@ -52,6 +56,10 @@ class DragEndingPrompts final : public Prompts {
     void runModal(QDialog& dialog) override {
         before();
         shown_.runModal(dialog);
+    }
+    bool question(QWidget* parent, const QString& text) override {
+        before();
+        return shown_.question(parent, text);
     }
 
   private:

@@ -1,6 +1,7 @@
 #include "app/screenshot.h"
 
 #include "app/editor_window.h"
+#include "app/settings_picture.h"
 #include "app/startup.h"
 #include "draw/canvas.h"
 #include "draw/hot_overlay.h"
@@ -46,8 +47,22 @@ std::vector<draw::NamedHitRect> namedRects(const std::vector<editor::NamedArea>&
 
 } // namespace
 
+std::string writeSettingsScreenshot(const std::filesystem::path& baseDir,
+                                    const std::filesystem::path& file) {
+    midi::MemoryBackend backend;
+    midi::ManualClock clock;
+    Session session(backend, clock, files::AppPaths{baseDir});
+    ConsolePrompts prompts;
+    auto window = startUp(session, prompts, {false, false, {}});
+    const QImage picture = settingsPicture(window->settingsDialog(), session.settings());
+    if (!picture.save(QString::fromStdString(file.string()), "PNG"))
+        return "cannot write " + file.string();
+    return {};
+}
+
 std::string writeScreenshot(const std::filesystem::path& baseDir,
                             const ScreenshotRequest& request) {
+    if (request.screen == "settings") return writeSettingsScreenshot(baseDir, request.file);
     const auto known = std::find_if(kScreens.begin(), kScreens.end(), [&](const auto& screen) {
         return request.screen == screen.first;
     });

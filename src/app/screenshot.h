@@ -10,12 +10,15 @@ namespace app {
 
 struct ScreenshotRequest {
     std::filesystem::path file;
-    std::string screen = "editor"; // editor, range, drums or voice
+    std::string screen = "editor"; // editor, range, drums, voice or settings
     bool hot = false;
 };
 
 // Starts up as usual but without MIDI and without the port dialog, and writes the screen
 // to a PNG file. Returns an error text, empty on success.
 std::string writeScreenshot(const std::filesystem::path& baseDir, const ScreenshotRequest& request);
+// The first page of the "Settings" dialog (--screen settings).
+std::string writeSettingsScreenshot(const std::filesystem::path& baseDir,
+                                    const std::filesystem::path& file);
 
 } // namespace app

@@ -50,7 +50,7 @@ QString usageText() {
         "  --screenshot FILE  write the editor as it first appears to a PNG\n"
         "                     file and exit (no MIDI, no port dialog)\n"
         "  --screen NAME      the screen to write: editor (the default), range,\n"
-        "                     drums or voice\n"
+        "                     drums, voice or settings\n"
         "  --hot              outline and name every hit rectangle on the picture\n");
 }
 
@@ -58,7 +58,7 @@ std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOpti
     auto window = std::make_unique<TMF>(session, prompts);
     window->createEditorWindow();
     window->createPortDialog(options.restorePorts, options.mayAskForPorts);
-    reportErrors(prompts, window.get(), [&] { session.messages().sendStartMessages(); });
+    window->createDialogs(options.autoload);
     window->placeWindow();
     return window;
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,11 +33,15 @@ struct StartOptions {
     bool restorePorts = true;
     // ... and asks for them on a first run.
     bool mayAskForPorts = true;
+    // Reads "Autoload.QVB" into the voice bank and rebuilds the QS300 voice list; the
+    // settings dialog's creation calls it first among the start actions.
+    std::function<void(Session&)> autoload;
 };
 
 // Start-up in its fixed order: main window (configuration, device number, file container,
-// image), editor window, port dialog (stored ports, or the dialog on a first run), start
-// messages, window placement. The window is not shown yet.
+// image), editor window, port dialog (stored ports, or the dialog on a first run), the
+// initialise dialog, the settings dialog with the start actions (autoload, QS300 local
+// off, XG System On), the copy dialog, window placement. The window is not shown yet.
 std::unique_ptr<TMF> startUp(Session& session, Prompts& prompts, const StartOptions& options);
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "draw/canvas.h"
 #include "draw/frames.h"
+#include "draw/knob_schemes.h"
 #include "draw/palette.h"
 
 #include <algorithm>
@@ -38,13 +39,17 @@ double noise(std::uint32_t seed) {
     return (seed & 0xFFFF) / 32767.5 - 1.0;
 }
 
-// Brass disc lit from the upper left, at a centre given in pixel-index coordinates.
-Colour brassAt(double dx, double dy, double radius) {
-    const double light = (-dx - dy) / (radius * 1.6);
-    return mix(rgb(150, 110, 44), rgb(255, 236, 150), 0.5 + light);
+// A metal disc lit from the upper left, at a centre given in pixel-index coordinates.
+Colour litAt(double dx, double dy, double radius, Colour dark, Colour light) {
+    const double amount = (-dx - dy) / (radius * 1.6);
+    return mix(dark, light, 0.5 + amount);
 }
 
-QImage makeKnob() {
+Colour brassAt(double dx, double dy, double radius) {
+    return litAt(dx, dy, radius, rgb(150, 110, 44), rgb(255, 236, 150));
+}
+
+QImage makeKnob(const KnobPalette& palette) {
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(ColBlack);
     // The pointer table circles (13.5, 10.5) of the sprite; the body must sit under it.
@@ -64,15 +69,16 @@ QImage makeKnob() {
             Colour colour = 0;
             bool inside = true;
             if (distance <= kCap) {
-                colour = brassAt(-dx, -dy, kCap * 2.0); // dome, lit the other way
+                // The dome, lit the other way.
+                colour = litAt(-dx, -dy, kCap * 2.0, palette.bodyDark, palette.bodyLight);
             } else if (distance <= kCap + 1.0) {
-                colour = rgb(176, 136, 60);
+                colour = palette.capRing;
             } else if (distance <= kBody - 1.0) {
-                colour = brassAt(dx, dy, kBody);
+                colour = litAt(dx, dy, kBody, palette.bodyDark, palette.bodyLight);
             } else if (distance <= kBody) {
-                colour = ColDarkBrown;
+                colour = palette.rim;
             } else if (shadowDistance <= kShadow) {
-                colour = rgb(112, 84, 40);
+                colour = palette.shadow;
             } else {
                 inside = false;
             }
@@ -167,10 +173,22 @@ QImage makeDragCursor() {
 } // namespace
 
 const Artwork& artwork() {
-    static const Artwork made{
-        makeKnob(),          makeTitleStrip(), makeScrew(),   makeGraphBackground(),
-        makeListSelection(), makeDragCursor(), QPoint(15, 15)};
+    static const Artwork made{makeKnob(knobPalette(KnobScheme::Yellow)),
+                              {makeKnob(knobPalette(KnobScheme::Yellow)),
+                               makeKnob(knobPalette(KnobScheme::Red)),
+                               makeKnob(knobPalette(KnobScheme::Silver))},
+                              makeTitleStrip(),
+                              makeScrew(),
+                              makeGraphBackground(),
+                              makeListSelection(),
+                              makeDragCursor(),
+                              QPoint(15, 15)};
     return made;
+}
+
+const QImage& knobSprite(KnobScheme scheme) {
+    const auto index = static_cast<std::size_t>(static_cast<int>(scheme) - 1);
+    return artwork().knobs.at(std::min<std::size_t>(index, 2));
 }
 
 } // namespace draw

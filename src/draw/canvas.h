@@ -12,6 +12,7 @@
 // Everything is drawn without antialiasing and inside the clipping rectangle.
 
 #include "draw/colour.h"
+#include "draw/knob_schemes.h"
 
 #include <QFont>
 #include <QImage>
@@ -86,6 +87,10 @@ class Canvas {
     void setDrawnControls(DrawnControls* record) { drawnControls_ = record; }
     DrawnControls* drawnControls() const { return drawnControls_; }
 
+    // The colours in which the knobs are drawn on this canvas.
+    void setKnobScheme(KnobScheme scheme) { knobScheme_ = scheme; }
+    KnobScheme knobScheme() const { return knobScheme_; }
+
   private:
     QPainter& painter();
     QRect toQRect(int left, int top, int right, int bottom) const;
@@ -100,6 +105,7 @@ class Canvas {
     Colour brush_ = rgb(255, 255, 255);
     TextAlign align_ = TextAlign::Left;
     DrawnControls* drawnControls_ = nullptr;
+    KnobScheme knobScheme_ = KnobScheme::Yellow;
 };
 
 } // namespace draw

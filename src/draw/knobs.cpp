@@ -63,7 +63,7 @@ HitRect knobBody() {
 } // namespace
 
 void DrawPot(Canvas& canvas, int x, int y) {
-    const QImage& knob = artwork().knob;
+    const QImage& knob = knobSprite(canvas.knobScheme());
     const int left = x + kSpriteShiftX;
     const int top = y + kSpriteShiftY;
     canvas.blit(left, top, kVisibleSprite, kVisibleSprite, knob, kSpriteSize, 0, RasterOp::And);

@@ -13,7 +13,7 @@ namespace draw {
 QPoint knobPointerOffset(int value);
 
 // The knob sprite masked onto the canvas for a knob placed at (x, y): the area the knob
-// owns is the 32 x 32 square at (x - 5, y).
+// owns is the 32 x 32 square at (x - 5, y). The canvas's knob scheme gives the colours.
 void DrawPot(Canvas& canvas, int x, int y);
 // The pointer of a knob placed at (x, y) for a value 0..127: red on yellow when the knob
 // is the active one, otherwise black on cyan.

@@ -38,6 +38,13 @@ HitRect Panels::placeOf(Panel panel) {
 void Panels::install(Panel panel, Screen& screen) {
     if (panel == Panel::Surface) return;
     slot(panel).screen = &screen;
+    screen.setKnobScheme(knobScheme_);
+}
+
+void Panels::setKnobScheme(draw::KnobScheme scheme) {
+    knobScheme_ = scheme;
+    for (Slot& s : slots_)
+        if (s.screen) s.screen->setKnobScheme(scheme);
 }
 
 bool Panels::open(Panel panel) {

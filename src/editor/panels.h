@@ -53,6 +53,9 @@ class Panels {
     // Every running drag ends as a release would (a message box takes the mouse).
     void endDrags();
     void hidePopupLists();
+    // Every screen, installed now or later, draws its knobs in this scheme.
+    void setKnobScheme(draw::KnobScheme scheme);
+    draw::KnobScheme knobScheme() const { return knobScheme_; }
     // The hit rectangles of every shown screen, in surface coordinates.
     std::vector<NamedArea> hitAreas() const;
 
@@ -67,6 +70,7 @@ class Panels {
 
     std::array<Slot, 4> slots_{};
     std::optional<Panel> grab_; // the screen that got the press, until it is over
+    draw::KnobScheme knobScheme_ = draw::KnobScheme::Yellow;
 };
 
 } // namespace editor

@@ -23,6 +23,9 @@ const QImage& PartEditor::image() const {
 draw::Canvas& PartEditor::canvas() {
     return impl_->controller.canvas();
 }
+void PartEditor::setKnobScheme(draw::KnobScheme scheme) {
+    canvas().setKnobScheme(scheme);
+}
 void PartEditor::show() {
     impl_->controller.show();
 }

@@ -92,6 +92,9 @@ class PartEditor final : public Screen {
     // The strips, the page and the hook's rectangles.
     std::vector<NamedArea> hitAreas() const override;
 
+    // The effect rows share the surface's canvas and so its knob scheme.
+    void setKnobScheme(draw::KnobScheme scheme) override;
+
     void setEffectHook(EffectHook* hook);
     // Pressing a strip's voice button calls this hook (nobody listens by default).
     void setVoiceListHook(VoiceListHook* hook);

@@ -4,6 +4,7 @@
 // its own image, takes mouse events in that image's coordinates, and asks its host for
 // the pointer, repaints, pop-up lists and messages.
 
+#include "draw/knob_schemes.h"
 #include "editor/popup_lists.h"
 #include "editor/surface_host.h"
 
@@ -44,6 +45,10 @@ class Screen {
     // The window showed or hid the screen's panel.
     virtual void shown() {}
     virtual void hidden() {}
+
+    // The knob colours chosen in "Settings": a screen that draws knobs hands the scheme to
+    // its canvas and draws its knobs in it from now on (the window redraws it afterwards).
+    virtual void setKnobScheme(draw::KnobScheme /*scheme*/) {}
 
     virtual bool dragging() const = 0;
     // Ends a running drag the way the left button's release would, without sending: a

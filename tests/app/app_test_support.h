@@ -69,10 +69,16 @@ class RecordingPrompts final : public Prompts {
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     std::vector<std::string> modals; // window titles, in order
+    std::vector<std::string> questions;
+    bool answer = false; // what every question is answered
     // What "the user" does with a modal dialog; by default it is closed with Escape.
     std::function<void(QDialog&)> onModal;
 
     void message(QWidget*, const QString& text) override { messages.push_back(text.toStdString()); }
+    bool question(QWidget*, const QString& text) override {
+        questions.push_back(text.toStdString());
+        return answer;
+    }
     void error(QWidget*, const QString& text) override { errors.push_back(text.toStdString()); }
     void runModal(QDialog& dialog) override {
         modals.push_back(dialog.windowTitle().toStdString());
