@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace app {
 
@@ -36,11 +35,6 @@ std::optional<FileDialogAnswer> QtFilePrompts::openFile(QWidget* parent,
 std::optional<FileDialogAnswer> QtFilePrompts::saveFile(QWidget* parent,
                                                         const FileDialogRequest& request) {
     return runDialog(parent, request, QFileDialog::AcceptSave);
-}
-
-bool QtFilePrompts::confirm(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, QStringLiteral("XG-Orvo"), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace app

@@ -1,6 +1,6 @@
 #pragma once
-// File dialogs and Yes/No questions go through this interface, so that tests can answer
-// them without anything waiting for a click.
+// File dialogs go through this interface, so that tests can answer them without anything
+// waiting for a click.
 
 #include <QString>
 #include <QStringList>
@@ -32,8 +32,6 @@ class FilePrompts {
                                                      const FileDialogRequest& request) = 0;
     virtual std::optional<FileDialogAnswer> saveFile(QWidget* parent,
                                                      const FileDialogRequest& request) = 0;
-    // A question with Yes and No; true for Yes.
-    virtual bool confirm(QWidget* parent, const QString& text) = 0;
 };
 
 class QtFilePrompts final : public FilePrompts {
@@ -42,7 +40,6 @@ class QtFilePrompts final : public FilePrompts {
                                              const FileDialogRequest& request) override;
     std::optional<FileDialogAnswer> saveFile(QWidget* parent,
                                              const FileDialogRequest& request) override;
-    bool confirm(QWidget* parent, const QString& text) override;
 };
 
 } // namespace app

@@ -95,7 +95,10 @@ void SetFileCommands::File1Click() {
 }
 
 void SetFileCommands::Job1Click() {
-    if (refreshDrums_) refreshDrums_->setEnabled(!hooks_->qs300EditorOpen());
+    // The drum setups stay as they are while the QS300 voice editor is in front.
+    TFXg* editor = editor_();
+    const bool voiceEditorOpen = editor && editor->panels().isOpen(editor::Panel::VoiceEditor);
+    if (refreshDrums_) refreshDrums_->setEnabled(!voiceEditorOpen);
 }
 
 // ---- New ---------------------------------------------------------------------------------
@@ -103,7 +106,7 @@ void SetFileCommands::Job1Click() {
 void SetFileCommands::FileNewItemClick() {
     TFXg* editor = editor_();
     if (editor) editor->endDrags();
-    if (!files_->confirm(&window_, kNewQuestion)) return;
+    if (!prompts_.question(&window_, kNewQuestion)) return;
     hooks_->closeQs300Editor();
     reportErrors(prompts_, &window_,
                  [&] { midi::ResetAll(session_.image(), session_.port(), session_.messages()); });

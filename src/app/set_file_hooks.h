@@ -7,9 +7,8 @@ namespace app {
 class SetFileHooks {
   public:
     virtual ~SetFileHooks() = default;
-    // The QS300 voice editor edits a part's voice; a set load replaces the voices, so it
-    // closes first.
-    virtual bool qs300EditorOpen() const { return false; }
+    // The QS300 voice editor edits a part's voice; a set load and "New" replace the
+    // voices, so it closes first.
     virtual void closeQs300Editor() {}
     // The drum setups were replaced (a set or drum file was loaded, or "New"): the drum
     // editor shows the kits and values of the image again.

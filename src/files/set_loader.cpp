@@ -4,6 +4,7 @@
 #include "image/image_init.h"
 #include "image/part_defaults.h"
 #include "image/voice_dump.h"
+#include "image/voice_pairs.h"
 
 #include <algorithm>
 
@@ -81,20 +82,12 @@ void convertFourElementVoices(LoadedSet& loaded, SynthType type) {
 // The second part of a pair plays elements 3 and 4 of the first part's voice as its own
 // elements 1 and 2, on the same channel, as the next user voice.
 void splitPairs(image::SynthImage& image) {
-    constexpr std::size_t kElements = image::kVoiceDumpDataStart + image::kVoiceCommonSize;
-    constexpr std::size_t kTwoElementBytes = 2 * image::kVoiceElementSize;
     for (int p = 0; p + 1 < image::kPartCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
         if (image.userVoiceKind[i] != image::kTwoPartVoice) continue;
-        const auto& first = image.partVoices[i];
-        auto& second = image.partVoices[i + 1];
-        second = first;
-        std::copy_n(first.begin() + kElements + kTwoElementBytes, kTwoElementBytes,
-                    second.begin() + kElements);
-        second[kSwitchByte] = static_cast<Byte>(first[kSwitchByte] >> 2);
-        second[image::kVoiceDumpNumberByte] =
-            static_cast<Byte>((first[image::kVoiceDumpNumberByte] + 1) & 0x7F);
-        image::renewVoiceDumpChecksum(second);
+        // The next user voice: the first part's number plus one.
+        const int upperNumber = (image.partVoices[i][image::kVoiceDumpNumberByte] + 1) & 0x7F;
+        image.partVoices[i + 1] = image::upperHalfDump(image.partVoices[i], upperNumber);
         for (int o = 0; o < image::kPartRecordSize; ++o) image.part(p + 1, o) = image.part(p, o);
         image.part(p + 1, off::kProgram) =
             static_cast<Byte>((image.part(p, off::kProgram) + 1) & 0x7F);

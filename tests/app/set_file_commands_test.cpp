@@ -23,8 +23,6 @@ class ScriptedFiles final : public FilePrompts {
   public:
     std::vector<FileDialogRequest> asked;
     std::optional<FileDialogAnswer> answer;
-    std::vector<QString> questions;
-    bool yes = true;
 
     std::optional<FileDialogAnswer> openFile(QWidget*, const FileDialogRequest& r) override {
         asked.push_back(r);
@@ -33,10 +31,6 @@ class ScriptedFiles final : public FilePrompts {
     std::optional<FileDialogAnswer> saveFile(QWidget*, const FileDialogRequest& r) override {
         asked.push_back(r);
         return answer;
-    }
-    bool confirm(QWidget*, const QString& text) override {
-        questions.push_back(text);
-        return yes;
     }
 };
 
@@ -49,6 +43,7 @@ struct SetFiles : ::testing::Test {
         f.dir.writeIni(testing::kVirtualOutIni);
         window = startUp(f.session, f.prompts, {});
         window->setFiles().setFilePrompts(files);
+        f.prompts.answer = true;
         f.backend.clearSent();
     }
     image::SynthImage& image() { return f.session.image(); }
@@ -82,14 +77,15 @@ TEST_F(SetFiles, SaveItemsFollowTheChangeCounts) {
 TEST_F(SetFiles, NewAnsweredNoChangesNothing) {
     image().part(2, off::kPan) = 10;
     window->editorWindow().setWindowTitle("song.XGS");
-    files.yes = false;
+    f.prompts.answer = false;
     item("FileNewItem")->trigger();
-    EXPECT_EQ(files.questions, (std::vector<QString>{"Initialize All Data. Are You Sure?"}));
+    EXPECT_EQ(f.prompts.questions,
+              (std::vector<std::string>{"Initialize All Data. Are You Sure?"}));
     EXPECT_EQ(image().part(2, off::kPan), 10);
     EXPECT_TRUE(f.backend.sent().empty());
     EXPECT_EQ(window->editorWindow().windowTitle(), "song.XGS");
 
-    files.yes = true;
+    f.prompts.answer = true;
     item("FileNewItem")->trigger();
     EXPECT_EQ(image().part(2, off::kPan), 64);
     EXPECT_EQ(f.backend.sent(), (std::vector<testing::Message>{testing::bytes(
