@@ -13,7 +13,8 @@ class SetFileHooks {
     // The drum setups were replaced (a set or drum file was loaded, or "New"): the drum
     // editor shows the kits and values of the image again.
     virtual void drumSetupsReplaced() {}
-    // Before the drum setups are sent again: the drum editor stores the values it holds.
+    // Before "Refresh Drumsets" sends the drum setups again: the drum editor stores the
+    // values it holds and the kit it shows into the setup it edits.
     virtual void storeDrumEdits() {}
 };
 
