@@ -107,7 +107,7 @@ void SetFileCommands::FileNewItemClick() {
     TFXg* editor = editor_();
     if (editor) editor->endDrags();
     if (!prompts_.question(&window_, kNewQuestion)) return;
-    hooks_->closeQs300Editor();
+    closeVoiceEditor();
     reportErrors(prompts_, &window_,
                  [&] { midi::ResetAll(session_.image(), session_.port(), session_.messages()); });
     if (editor) {
@@ -119,6 +119,14 @@ void SetFileCommands::FileNewItemClick() {
     image::takeEffectSnapshot(session_.image());
     memory_.forgetNames();
     if (editor) editor->setWindowTitle(kDefaultCaption);
+}
+
+void SetFileCommands::closeVoiceEditor() {
+    hooks_->closeQs300Editor();
+    // Whatever the editor did on closing, its panel must not stay over replaced voices.
+    TFXg* editor = editor_();
+    if (editor && editor->panels().isOpen(editor::Panel::VoiceEditor))
+        editor->panels().close(editor::Panel::VoiceEditor);
 }
 
 // ---- Refresh Drumsets --------------------------------------------------------------------
@@ -177,7 +185,7 @@ bool SetFileCommands::loadFrom(files::SetKind kind, const std::filesystem::path&
     reportErrors(prompts_, &window_, [&] {
         report = files::loadSetInto(path, kind, session_.container(), session_.image(),
                                     session_.port(), session_.messages(), [&] {
-                                        if (kind == files::SetKind::Set) hooks_->closeQs300Editor();
+                                        if (kind == files::SetKind::Set) closeVoiceEditor();
                                     });
     });
     if (!report) return false;

@@ -62,6 +62,7 @@ class SetFileCommands final : public QObject {
     void load(files::SetKind kind);
     void save(files::SetKind kind);
     std::optional<std::filesystem::path> askForFile(files::SetKind kind, bool saving);
+    void closeVoiceEditor();
     void showLoaded(files::SetKind kind, const std::filesystem::path& path);
     void remember(files::SetKind kind, const std::filesystem::path& path);
 
