@@ -79,21 +79,34 @@ void convertFourElementVoices(LoadedSet& loaded, SynthType type) {
     }
 }
 
+using PartFlags = std::array<bool, image::kPartCount>;
+
+// A set made on a DB-50 carries the upper half of each pair as a part of its own, with
+// whatever the user changed on it: the parts that play a voice of their own from the file.
+PartFlags carriedUpperHalves(const image::SynthImage& image, MadeFor madeFor) {
+    PartFlags carried{};
+    for (std::size_t i = 1; i < carried.size() && madeFor == MadeFor::Db50; i += 2)
+        carried[i] = image.userVoiceKind[i] == image::kSinglePartVoice;
+    return carried;
+}
+
 // The second part of a pair plays elements 3 and 4 of the first part's voice as its own
-// elements 1 and 2, on the same channel, as the next user voice.
-void splitPairs(image::SynthImage& image) {
+// elements 1 and 2, on the same channel, as the next user voice. An upper half the file
+// carried keeps its own record and dump.
+void splitPairs(image::SynthImage& image, const PartFlags& carried) {
     for (int p = 0; p + 1 < image::kPartCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
         if (image.userVoiceKind[i] != image::kTwoPartVoice) continue;
+        image.pairFlagLow[i + 1] = 1;
+        image.pairFlagHigh[i + 1] = 1;
+        image.userVoiceKind[i + 1] = image::kXgVoice;
+        if (carried[i + 1]) continue;
         // The next user voice: the first part's number plus one.
         const int upperNumber = (image.partVoices[i][image::kVoiceDumpNumberByte] + 1) & 0x7F;
         image.partVoices[i + 1] = image::upperHalfDump(image.partVoices[i], upperNumber);
         for (int o = 0; o < image::kPartRecordSize; ++o) image.part(p + 1, o) = image.part(p, o);
         image.part(p + 1, off::kProgram) =
             static_cast<Byte>((image.part(p, off::kProgram) + 1) & 0x7F);
-        image.pairFlagLow[i + 1] = 1;
-        image.pairFlagHigh[i + 1] = 1;
-        image.userVoiceKind[i + 1] = image::kXgVoice;
     }
 }
 
@@ -142,10 +155,11 @@ void afterReading(LoadedSet& loaded, SetInterpreter& reader, SetKind kind, Synth
     if (kind == SetKind::Set) {
         normaliseUserBanks(image, type);
         assignUserVoices(image, reader);
-        convertFourElementVoices(loaded, type);
     }
+    const auto carried = carriedUpperHalves(image, loaded.madeFor);
+    if (kind == SetKind::Set) convertFourElementVoices(loaded, type);
     rebuildEffects(image, loaded.counters);
-    if (kind == SetKind::Set && type == SynthType::Db50) splitPairs(image);
+    if (kind == SetKind::Set && type == SynthType::Db50) splitPairs(image, carried);
 }
 
 } // namespace

@@ -335,6 +335,28 @@ TEST(SetReader, FourElementVoicesOfAQs300SetSpreadOverTwoPartsOnADb50) {
     EXPECT_EQ(result.userVoiceKind[5], image::kSinglePartVoice);
 }
 
+TEST(SetReader, ADb50PairLoadsBackWithTheUpperHalfAsTheUserLeftIt) {
+    auto image = settest::freshImage();
+    giveFourElementVoice(*image, 4, 4);
+    giveFourElementVoice(*image, 5, 5);
+    // The upper half as the board holds it, panned apart from the lower one.
+    image->userVoiceKind[5] = image::kXgVoice;
+    image->pairFlagLow[5] = image->pairFlagHigh[5] = 1;
+    image->partVoices[5][9 + image::kVoiceElementSwitchByte] = 0x03;
+    image->part(5, off::kPan) = 100;
+    image->part(5, off::kReceiveChannel) = 4;
+    image->userVoiceKind[4] = image::kTwoPartVoice;
+    const auto file = bytesOf(*image, files::SetKind::Set, SynthType::Db50);
+    const auto loaded =
+        files::readSetBytes(file, files::SetKind::Set, *settest::freshImage(), SynthType::Db50);
+    EXPECT_TRUE(loaded.notices.empty());
+    EXPECT_EQ(loaded.image->parts, image->parts);
+    EXPECT_EQ(loaded.image->userVoiceKind, image->userVoiceKind);
+    EXPECT_EQ(loaded.image->pairFlagLow, image->pairFlagLow);
+    EXPECT_TRUE(std::equal(image->partVoices[5].begin() + 9, image->partVoices[5].begin() + 390,
+                           loaded.image->partVoices[5].begin() + 9));
+}
+
 TEST(SetReader, ADb50PairLoadsOnAQs300AsOneFourElementPart) {
     auto image = settest::freshImage();
     giveFourElementVoice(*image, 0, 0);
