@@ -1,7 +1,9 @@
 // libFuzzer target: any file read as a set, an effect file or a drum file either fails with
 // the container's error or gives an image that is written and read back to the same parts,
 // system block and drum setups. The image it started from is never touched.
+// The first byte chooses the kind of file and the module.
 
+#include "files/change_counts.h"
 #include "files/errors.h"
 #include "files/set_loader.h"
 #include "files/set_writer.h"
@@ -46,9 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         files::buildSetFile(*loaded.image, files::sectionsOf(kind), options).toBytes();
     const auto again = files::readSetBytes(written, kind, start, type);
     if (again.image->parts != loaded.image->parts ||
-        again.image->system.masterTune() != loaded.image->system.masterTune() ||
-        again.image->drums[0].table != loaded.image->drums[0].table ||
-        again.image->drums[1].table != loaded.image->drums[1].table)
+        again.image->system.masterTune() != loaded.image->system.masterTune())
         std::abort();
+    // A drum file names the kit only of a setup that differs from it; one that does not
+    // differ reads back as the first kit.
+    for (std::size_t s = 0; s < 2; ++s) {
+        const bool written =
+            kind == files::SetKind::Set || files::drumChangesFromKit(loaded.image->drums[s]) > 0;
+        if (written && again.image->drums[s].table != loaded.image->drums[s].table) std::abort();
+    }
     return 0;
 }
