@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     librtmidi-dev libasound2-dev libjack-jackd2-dev jackd2
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    python3-mido midicsv
 )
 
 missing=()

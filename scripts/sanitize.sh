@@ -21,7 +21,7 @@ if [ "$jobs" -gt 2 ]; then jobs=2; fi
 fuzzers=()
 if grep -q '^CMAKE_CXX_COMPILER_ID:.*Clang' "$build/CMakeCache.txt" 2>/dev/null ||
     grep -q '^CMAKE_CXX_COMPILER:.*clang' "$build/CMakeCache.txt"; then
-    fuzzers=(midi_reader_fuzz ini_file_fuzz)
+    fuzzers=(midi_reader_fuzz ini_file_fuzz set_interpreter_fuzz)
 fi
 tests=(core_tests draw_tests screen_tests app_tests)
 cmake --build "$build" --parallel "$jobs" --target "${tests[@]}" xg-orvo-tool "${fuzzers[@]}"
@@ -56,6 +56,7 @@ fuzz() {
 if ((${#fuzzers[@]})); then
     fuzz midi_reader_fuzz "$root/tests/data/midi_seeds" "$root/tests/data/midi_files"
     fuzz ini_file_fuzz "$root/tests/data/ini_seeds"
+    fuzz set_interpreter_fuzz "$root/tests/data/set_seeds"
 else
     echo "== no clang: the malformed-file mutations of core_tests stood in for the fuzzers"
 fi

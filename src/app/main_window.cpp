@@ -85,6 +85,9 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
             editor_->effects().showThruNotice(text);
     });
     sendProgress_ = new SendProgress(session_.port(), *this);
+    setFiles_ = new SetFileCommands(
+        session_, *this, prompts_, [this] { return editor_; }, [this] { updateHistoryMenu(); });
+    setFiles_->attach(menu_);
 }
 
 TMF::~TMF() {
@@ -107,6 +110,20 @@ void TMF::connectMenu() {
     }
 }
 
+void TMF::closeQs300Editor() {
+    if (editor_) editor_->voiceEditor().closeIfOpen();
+}
+
+void TMF::drumSetupsReplaced() {
+    if (!editor_) return;
+    editor_->drums().showImageKits();
+    editor_->update();
+}
+
+void TMF::fileNamesForgotten() {
+    if (qs300Files_) qs300Files_->forgetLastFiles();
+}
+
 void TMF::updateHistoryMenu() {
     const auto& history = session_.settings().history;
     menu_.historySeparator->setVisible(!history.empty());
@@ -121,6 +138,7 @@ void TMF::updateHistoryMenu() {
 void TMF::createEditorWindow() {
     editor_ = new TFXg(session_, prompts_);
     editor_->effects().setHooks(this);
+    setFiles_->setHooks(this);
     midiInput_->setInputObserver([this](const std::vector<std::uint8_t>& message) {
         if (editor_) editor_->midiInput(message);
     });

@@ -5,6 +5,7 @@
 
 #include "app/main_menu.h"
 #include "app/prompts.h"
+#include "app/set_file_commands.h"
 #include "effects/tool_strip_hooks.h"
 
 #include <QMainWindow>
@@ -34,7 +35,7 @@ class TFk_maus;
 // Closes every modal dialog and message box that is open, innermost first.
 void closeModalDialogs();
 
-class TMF final : public QMainWindow, public effects::ToolStripHooks {
+class TMF final : public QMainWindow, public effects::ToolStripHooks, public SetFileHooks {
     Q_OBJECT
   public:
     // FormCreate: settings loaded, device number into the templates, history menu, file
@@ -67,6 +68,8 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     HelpWindow* helpWindow() const { return helpWindow_; }
     MidiInputRelay& midiInput() { return *midiInput_; }
     SendProgress& sendProgress() { return *sendProgress_; }
+    // The set, effect and drum file commands, "New", the history and "Refresh Drumsets".
+    SetFileCommands& setFiles() { return *setFiles_; }
     const MainMenu& menu() const { return menu_; }
     // The QS300 voice and bank commands (made with the editor window).
     Qs300FileCommands& qs300Files() { return *qs300Files_; }
@@ -90,8 +93,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     std::string_view screenHelpTopic() const;
     void setZoom(int percent);
 
-    // ---- effects::ToolStripHooks (the QS300 editor, the virtual keyboard, the drum
-    // editor and the keyboard range page are not there yet) ----
+    // ---- effects::ToolStripHooks ----
     void showAbout() override { HelpAboutItemClick(); }
     void openVoiceEditor(int part) override;
     // "&Edit QS300 Voice ..." on the current part and "&Initialize Element ...".
@@ -102,6 +104,11 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     void toggleVirtualKeyboard() override;
     // MIDI thru is a setting kept in the configuration file.
     void thruChanged(bool on) override;
+
+    // ---- SetFileHooks: what loads and "New" change on the editor's panels ----
+    void closeQs300Editor() override;
+    void drumSetupsReplaced() override;
+    void fileNamesForgotten() override;
 
   signals:
     // The window has closed and written the configuration: the program may end.
@@ -127,6 +134,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks {
     MainMenu menu_;
     std::unique_ptr<MidiInputRelay> midiInput_;
     SendProgress* sendProgress_ = nullptr;
+    SetFileCommands* setFiles_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     std::unique_ptr<Qs300FileCommands> qs300Files_;

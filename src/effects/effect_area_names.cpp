@@ -1,18 +1,12 @@
 #include "effects/effect_area_names.h"
 
+#include "image/effect_types.h"
+
 namespace effects {
 namespace {
 
 std::string rowName(image::EffectKind kind) {
-    switch (kind) {
-    case image::EffectKind::Reverb:
-        return "Reverb";
-    case image::EffectKind::Chorus:
-        return "Chorus";
-    case image::EffectKind::Variation:
-        break;
-    }
-    return "Variation";
+    return std::string(image::effectKindName(kind));
 }
 
 } // namespace

@@ -16,6 +16,18 @@ std::span<const EffectTypeCode> effectTypes(EffectKind kind) {
     return {};
 }
 
+std::string_view effectKindName(EffectKind kind) {
+    switch (kind) {
+    case EffectKind::Reverb:
+        return "Reverb";
+    case EffectKind::Chorus:
+        return "Chorus";
+    case EffectKind::Variation:
+        break;
+    }
+    return "Variation";
+}
+
 int FindEffectType(EffectKind kind, int msb, int lsb) {
     const auto types = effectTypes(kind);
     for (std::size_t i = 1; i < types.size(); ++i) {

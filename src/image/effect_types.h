@@ -21,6 +21,9 @@ extern const std::array<EffectTypeCode, kVariationTypeCount> kVariationTypes;
 
 std::span<const EffectTypeCode> effectTypes(EffectKind kind);
 
+// "Reverb", "Chorus" or "Variation".
+std::string_view effectKindName(EffectKind kind);
+
 // Index of the type with this code in the block's table, 0 when no entry has it.
 int FindEffectType(EffectKind kind, int msb, int lsb);
 

@@ -38,6 +38,30 @@ void writePartDefaults(SynthImage& image, int part, bool full) {
     }
 }
 
+Byte expectedTableValue(const SynthImage& image, int part, int offset) {
+    if (offset >= offset::kBankMsb && offset <= offset::kProgram) {
+        for (int o = offset::kBankMsb; o <= offset::kProgram; ++o) {
+            if (image.part(part, o) != ExpectedPartValue(part, o)) return kAlwaysDiffers;
+        }
+    }
+    return ExpectedPartValue(part, offset);
+}
+
+bool partGroupDiffers(const SynthImage& image, int part) {
+    const auto& defaults = kDefaultPartRecord;
+    const bool bankOrProgramDiffers =
+        image.part(part, offset::kBankLsb) != defaults[offset::kBankLsb] ||
+        image.part(part, offset::kProgram) != defaults[offset::kProgram];
+    if (part == kDrumPartIndex) {
+        // A QS300 takes the tenth part as a drum part only when told so, so its group is sent
+        // whenever the part is not in plain drum mode 1.
+        return image.part(part, offset::kBankMsb) != kBankDrumKit || bankOrProgramDiffers ||
+               image.part(part, offset::kPartMode) != 1;
+    }
+    return image.part(part, offset::kBankMsb) != defaults[offset::kBankMsb] ||
+           bankOrProgramDiffers || image.part(part, offset::kPartMode) != 0;
+}
+
 void fillPartTables(SynthImage& image) {
     for (int p = 0; p < kPartCount; ++p) writePartDefaults(image, p, true);
     image.loadedParts = image.parts;

@@ -18,6 +18,17 @@ Byte ExpectedPartValue(int part, int offset);
 // ignored.
 void writePartDefaults(SynthImage& image, int part, bool full);
 
+// The value a whole-table send compares a byte against: the expected value, except that
+// bank MSB, bank LSB and program read as kAlwaysDiffers when any of the three differs, so
+// that the three always go together.
+Byte expectedTableValue(const SynthImage& image, int part, int offset);
+
+// Whether a part's voice group (part mode, bank MSB, bank LSB, program) must be sent to a
+// module that takes whole parts parameter by parameter: for the tenth part whenever it is
+// not a plain drum part in mode 1, for the others when bank, program or mode differ from
+// the default record.
+bool partGroupDiffers(const SynthImage& image, int part);
+
 // Fills the part table and the loaded copy with the expected values of every part.
 void fillPartTables(SynthImage& image);
 

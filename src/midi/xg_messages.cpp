@@ -2,6 +2,7 @@
 
 #include "image/drum_kits.h"
 #include "image/part_defaults.h"
+#include "midi/block_dumps.h"
 
 #include <algorithm>
 
@@ -16,8 +17,6 @@ namespace off = image::offset;
 constexpr Millis kParameterPause{4};
 // XG modules ignore what arrives in the first ~50 ms after XG System On.
 constexpr Millis kSystemOnPause{50};
-
-constexpr std::size_t kPartDumpAOffsets = 41; // offsets 0..40
 
 } // namespace
 
@@ -143,43 +142,22 @@ void XgMessages::sendPartByParameters(int part) {
 }
 
 void XgMessages::sendPartBulk(int part) {
-    const auto p = static_cast<Byte>(part);
-    const auto* record = &image_.parts[static_cast<std::size_t>(part * image::kPartRecordSize)];
-
-    t_.partDumpA[7] = p;
-    std::copy_n(record, kPartDumpAOffsets, t_.partDumpA.begin() + kBulkDataStart);
-    t_.partDumpA[kBulkDataStart + off::kDetune] = static_cast<Byte>(record[off::kDetune] >> 4);
-    t_.partDumpA[kBulkDataStart + off::kDetuneFiller] =
-        static_cast<Byte>(record[off::kDetune] & 0x0F);
-    if (image_.hasUserVoice(part)) {
-        t_.partDumpA[kBulkDataStart + off::kBankLsb] = options_.type == SynthType::Db50 ? 0 : 1;
-        t_.partDumpA[kBulkDataStart + off::kProgram] = p;
-    }
-    renewChecksum(t_.partDumpA);
+    fillPartDumpA(t_.partDumpA, image_, part, options_.type);
     port_.SendLong(t_.partDumpA);
-
-    t_.partDumpB[7] = p;
-    std::copy_n(record + kPartDumpAOffsets, image::kPartRecordSize - kPartDumpAOffsets,
-                t_.partDumpB.begin() + kBulkDataStart);
-    renewChecksum(t_.partDumpB);
+    fillPartDumpB(t_.partDumpB, image_, part);
     port_.SendLong(t_.partDumpB);
 
-    if (options_.type == SynthType::Qs300 && record[off::kBankMsb] == image::kBankQsUserVoice) {
+    if (options_.type == SynthType::Qs300 &&
+        image_.part(part, off::kBankMsb) == image::kBankQsUserVoice) {
         const int base = part * image::kPartRecordSize;
         SendPartParam(part, base + off::kBankMsb, image::kBankQsUserVoice);
         SendPartParam(part, base + off::kBankLsb, 1);
-        SendPartParam(part, base + off::kProgram, p);
+        SendPartParam(part, base + off::kProgram, static_cast<Byte>(part));
     }
 }
 
 Byte XgMessages::expectedForTable(int part, int offset) const {
-    if (offset >= off::kBankMsb && offset <= off::kProgram) {
-        for (int o = off::kBankMsb; o <= off::kProgram; ++o) {
-            if (image_.part(part, o) != image::ExpectedPartValue(part, o))
-                return image::kAlwaysDiffers;
-        }
-    }
-    return image::ExpectedPartValue(part, offset);
+    return image::expectedTableValue(image_, part, offset);
 }
 
 void XgMessages::SendPartTable() {
@@ -197,24 +175,10 @@ void XgMessages::SendPartTable() {
     }
 }
 
-bool XgMessages::partGroupDiffers(int part) const {
-    const auto& defaults = image::kDefaultPartRecord;
-    const bool bankOrProgramDiffers = image_.part(part, off::kBankLsb) != defaults[off::kBankLsb] ||
-                                      image_.part(part, off::kProgram) != defaults[off::kProgram];
-    if (part == image::kDrumPartIndex) {
-        // A QS300 takes the tenth part as a drum part only when told so, so its group is sent
-        // whenever the part is not in plain drum mode 1.
-        return image_.part(part, off::kBankMsb) != image::kBankDrumKit || bankOrProgramDiffers ||
-               image_.part(part, off::kPartMode) != 1;
-    }
-    return image_.part(part, off::kBankMsb) != defaults[off::kBankMsb] || bankOrProgramDiffers ||
-           image_.part(part, off::kPartMode) != 0;
-}
-
 void XgMessages::sendPartTableQs300() {
     static constexpr int kGroup[] = {off::kPartMode, off::kBankMsb, off::kBankLsb, off::kProgram};
     for (int part = 0; part < image::kPartCount; ++part) {
-        if (!partGroupDiffers(part)) continue;
+        if (!image::partGroupDiffers(image_, part)) continue;
         for (int offset : kGroup) {
             sendPartOffset(part, offset, image_.part(part, offset));
             stepProgress();
@@ -250,14 +214,8 @@ void XgMessages::SendPartDefaults(int part, bool send, bool full) {
 template <std::size_t A, std::size_t B, std::size_t Size>
 void XgMessages::sendEffectBlock(Message<A>& dumpA, Message<B>& dumpB,
                                  const std::array<Byte, Size>& block) {
-    constexpr std::size_t headCount = Size - image::kEffectTailSize;
-    static_assert(A == kBulkDataStart + headCount + 2);
-    static_assert(B == kBulkDataStart + image::kEffectTailSize + 2);
-    std::copy_n(block.begin(), headCount, dumpA.begin() + kBulkDataStart);
-    renewChecksum(dumpA);
+    fillEffectDumps(dumpA, dumpB, block);
     port_.SendLong(dumpA);
-    std::copy_n(block.begin() + headCount, image::kEffectTailSize, dumpB.begin() + kBulkDataStart);
-    renewChecksum(dumpB);
     port_.SendLong(dumpB);
 }
 

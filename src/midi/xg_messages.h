@@ -91,7 +91,6 @@ class XgMessages {
     void sendPartBulk(int part);
     void sendPartByParameters(int part);
     void sendPartTableQs300();
-    bool partGroupDiffers(int part) const;
     template <std::size_t A, std::size_t B, std::size_t Size>
     void sendEffectBlock(Message<A>& dumpA, Message<B>& dumpB, const std::array<Byte, Size>& block);
     bool handshakeNeededForVoice() const;

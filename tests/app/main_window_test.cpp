@@ -4,6 +4,7 @@
 #include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "midi/forwarding_backend.h"
 
 #include "app_test_support.h"
 
@@ -30,29 +31,19 @@ QStringList captions(const QMenu* menu) {
 
 // Records, for every message sent, whether the configuration file held the window
 // position at that moment.
-class ConfigWatchingBackend final : public midi::Backend {
+class ConfigWatchingBackend final : public midi::ForwardingBackend {
   public:
     ConfigWatchingBackend(midi::MemoryBackend& inner, std::filesystem::path ini)
-        : inner_(inner), ini_(std::move(ini)) {}
-    std::vector<std::string> inputNames() override { return inner_.inputNames(); }
-    std::vector<std::string> outputNames() override { return inner_.outputNames(); }
-    std::string virtualOutputName() const override { return inner_.virtualOutputName(); }
-    void openOutput(int id) override { inner_.openOutput(id); }
-    void closeOutput() override { inner_.closeOutput(); }
-    void openInput(int id, midi::InputCallback callback) override {
-        inner_.openInput(id, std::move(callback));
-    }
-    void closeInput() override { inner_.closeInput(); }
+        : ForwardingBackend(inner), ini_(std::move(ini)) {}
     void send(midi::Bytes message) override {
         std::ifstream in(ini_);
         const std::string text{std::istreambuf_iterator<char>(in), {}};
         configWritten.push_back(text.find("Etop=") != std::string::npos);
-        inner_.send(message);
+        ForwardingBackend::send(message);
     }
     std::vector<bool> configWritten;
 
   private:
-    midi::MemoryBackend& inner_;
     std::filesystem::path ini_;
 };
 

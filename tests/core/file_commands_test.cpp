@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "core/tool_run.h"
 
 #include "core/smf_builder.h"
 #include "core/tool_run.h"

@@ -21,5 +21,6 @@ struct Command {
 std::span<const Command> midiCommands();  // ports, encode, send
 std::span<const Command> fileCommands();  // check, dump, rewrite, config
 std::span<const Command> voiceCommands(); // voices, select
+std::span<const Command> setCommands();   // set-info, send-set, save-set
 
 } // namespace tool

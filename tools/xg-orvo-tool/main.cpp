@@ -10,7 +10,8 @@
 namespace {
 
 const tool::Command* findCommand(std::string_view name) {
-    for (auto table : {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands()}) {
+    for (auto table :
+         {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands(), tool::setCommands()}) {
         for (const auto& command : table) {
             if (command.name == name) return &command;
         }
@@ -35,7 +36,8 @@ int checkOutput(int status) {
 
 int usage() {
     std::cerr << "usage:\n";
-    for (auto table : {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands()}) {
+    for (auto table :
+         {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands(), tool::setCommands()}) {
         for (const auto& command : table) std::cerr << "  xg-orvo-tool " << command.usage << '\n';
     }
     return 2;

@@ -31,6 +31,20 @@ int runEncode(std::span<const std::string> args, std::ostream& out, std::ostream
     return 0;
 }
 
+bool openNamedOutput(midi::MidiPort& port, const std::string& name, std::string_view command,
+                     std::ostream& err) {
+    port.FillDeviceLists();
+    const auto& lines = port.outputLines();
+    const auto line = std::find(lines.begin() + 1, lines.end(), name);
+    if (line == lines.end()) {
+        err << "xg-orvo-tool " << command << ": no output port '" << name << "'; the ports are:\n";
+        for (auto it = lines.begin() + 1; it != lines.end(); ++it) err << *it << '\n';
+        return false;
+    }
+    port.OpenMidiOut(midi::MidiPort::outputIdOfLine(static_cast<int>(line - lines.begin())));
+    return true;
+}
+
 int runSend(midi::Backend& backend, std::span<const std::string> args, std::ostream& out,
             std::ostream& err) {
     if (args.size() < 2 || args[0] != "--out") {
@@ -45,17 +59,9 @@ int runSend(midi::Backend& backend, std::span<const std::string> args, std::ostr
     }
     midi::SteadyClock clock;
     midi::MidiPort port(backend, clock);
-    port.FillDeviceLists();
-    const auto& lines = port.outputLines();
-    const auto line = std::find(lines.begin() + 1, lines.end(), name);
-    if (line == lines.end()) {
-        err << "xg-orvo-tool send: no output port '" << name << "'; the ports are:\n";
-        for (auto it = lines.begin() + 1; it != lines.end(); ++it) err << *it << '\n';
-        return 1;
-    }
+    if (!openNamedOutput(port, name, "send", err)) return 1;
     std::string lost;
     port.setOutputLostHandler([&](const std::string& text) { lost = text; });
-    port.OpenMidiOut(midi::MidiPort::outputIdOfLine(static_cast<int>(line - lines.begin())));
     for (const auto& message : encoded.messages) port.SendLong(message);
     port.drain();
     if (!lost.empty()) {

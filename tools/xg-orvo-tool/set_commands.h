@@ -1,0 +1,15 @@
+#pragma once
+// The set file commands with the backend passed in, so tests can run them on memory.
+
+#include "midi/backend.h"
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace tool {
+
+int runSendSet(midi::Backend& backend, std::span<const std::string> args, std::ostream& out,
+               std::ostream& err);
+
+} // namespace tool

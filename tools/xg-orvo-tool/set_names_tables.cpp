@@ -1,0 +1,146 @@
+#include "set_names.h"
+
+#include "image/synth_image.h"
+
+#include <array>
+
+namespace tool {
+
+namespace {
+
+constexpr std::array<std::string_view, image::kPartRecordSize> kPartParameters{
+    "Element reserve",
+    "Bank select MSB",
+    "Bank select LSB",
+    "Program number",
+    "Receive channel",
+    "Mono/poly mode",
+    "Same note key-on assign",
+    "Part mode",
+    "Note shift",
+    "Detune",
+    "Detune low nibble",
+    "Volume",
+    "Velocity sense depth",
+    "Velocity sense offset",
+    "Pan",
+    "Note limit low",
+    "Note limit high",
+    "Dry level",
+    "Chorus send",
+    "Reverb send",
+    "Variation send",
+    "Vibrato rate",
+    "Vibrato depth",
+    "Vibrato delay",
+    "Filter cutoff frequency",
+    "Filter resonance",
+    "EG attack time",
+    "EG decay time",
+    "EG release time",
+    "MW pitch control",
+    "MW filter control",
+    "MW amplitude control",
+    "MW LFO PMod depth",
+    "MW LFO FMod depth",
+    "MW LFO AMod depth",
+    "Bend pitch control",
+    "Bend filter control",
+    "Bend amplitude control",
+    "Bend LFO PMod depth",
+    "Bend LFO FMod depth",
+    "Bend LFO AMod depth",
+    "Receive pitch bend",
+    "Receive channel after touch",
+    "Receive program change",
+    "Receive control change",
+    "Receive poly after touch",
+    "Receive note message",
+    "Receive RPN",
+    "Receive NRPN",
+    "Receive modulation",
+    "Receive volume",
+    "Receive pan",
+    "Receive expression",
+    "Receive hold 1",
+    "Receive portamento",
+    "Receive sostenuto",
+    "Receive soft pedal",
+    "Receive bank select",
+    "Scale tuning C",
+    "Scale tuning C#",
+    "Scale tuning D",
+    "Scale tuning D#",
+    "Scale tuning E",
+    "Scale tuning F",
+    "Scale tuning F#",
+    "Scale tuning G",
+    "Scale tuning G#",
+    "Scale tuning A",
+    "Scale tuning A#",
+    "Scale tuning B",
+    "CAT pitch control",
+    "CAT filter control",
+    "CAT amplitude control",
+    "CAT LFO PMod depth",
+    "CAT LFO FMod depth",
+    "CAT LFO AMod depth",
+    "PAT pitch control",
+    "PAT filter control",
+    "PAT amplitude control",
+    "PAT LFO PMod depth",
+    "PAT LFO FMod depth",
+    "PAT LFO AMod depth",
+    "AC1 controller number",
+    "AC1 pitch control",
+    "AC1 filter control",
+    "AC1 amplitude control",
+    "AC1 LFO PMod depth",
+    "AC1 LFO FMod depth",
+    "AC1 LFO AMod depth",
+    "AC2 controller number",
+    "AC2 pitch control",
+    "AC2 filter control",
+    "AC2 amplitude control",
+    "AC2 LFO PMod depth",
+    "AC2 LFO FMod depth",
+    "AC2 LFO AMod depth",
+    "Portamento switch",
+    "Portamento time",
+    "Pitch EG initial level",
+    "Pitch EG attack time",
+    "Pitch EG release level",
+    "Pitch EG release time",
+    "Velocity limit low",
+    "Velocity limit high"};
+
+constexpr std::array<std::string_view, image::kDrumParamCount> kDrumParameters{"Pitch coarse",
+                                                                               "Pitch fine",
+                                                                               "Level",
+                                                                               "Alternate group",
+                                                                               "Pan",
+                                                                               "Reverb send",
+                                                                               "Chorus send",
+                                                                               "Variation send",
+                                                                               "Key assign",
+                                                                               "Receive note off",
+                                                                               "Receive note on",
+                                                                               "Filter cutoff",
+                                                                               "Filter resonance",
+                                                                               "EG attack",
+                                                                               "EG decay 1",
+                                                                               "EG decay 2"};
+
+} // namespace
+
+std::string_view partParameterName(int offset) {
+    if (offset < 0 || offset >= image::kPartRecordSize) return {};
+    return kPartParameters[static_cast<std::size_t>(offset)];
+}
+
+std::string_view drumParameterName(int param) {
+    if (param < 0 || param >= image::kDrumParamCount) return {};
+    return kDrumParameters[static_cast<std::size_t>(param)];
+}
+
+} // namespace tool
