@@ -65,7 +65,8 @@ TEST(MainMenu, CaptionsAndWhatWorksToday) {
               QStringList({"&Copy Part ...", "&Initialize Part ...", "&Refresh Drumsets",
                            "&All Notes Off", "&Virtual Keyboard ...", "&Edit QS300 Voice ...",
                            "&Store QS300 Voice ...", "&Initialize Element ..."}));
-    EXPECT_EQ(captions(menu.option), QStringList({"&Midi Port ...", "&Settings ..."}));
+    EXPECT_EQ(captions(menu.option),
+              QStringList({"&Midi Port ...", "&Settings ...", "&MIDI Monitor ..."}));
     EXPECT_EQ(captions(menu.view), QStringList({"100 %", "150 %", "200 %"}));
     EXPECT_EQ(captions(menu.help),
               QStringList({"XG-Orvo &Help", "&English Help", "&Deutsche Hilfe", "&Info ..."}));
