@@ -2,6 +2,13 @@
 
 namespace app {
 
+namespace {
+
+// Wide enough for most lines in words, so that the bytes start in one column.
+constexpr int kWordsWidth = 44;
+
+} // namespace
+
 MidiMonitorModel::MidiMonitorModel(midi::MonitorLog& log, QObject* parent)
     : QAbstractListModel(parent), log_(log), origin_(log.now()) {}
 
@@ -54,11 +61,12 @@ void MidiMonitorModel::setFilter(std::optional<midi::Direction> direction,
 QString MidiMonitorModel::lineText(int row) const {
     const auto& line = lines_.at(static_cast<std::size_t>(row));
     const auto ms = (line.time - origin_).count();
+    // The words come before the bytes: a dump's bytes run far beyond the window's edge.
     return QStringLiteral("%1 ms  %2  %3  %4")
         .arg(ms, 9)
         .arg(line.direction == midi::Direction::Out ? QStringLiteral("Out") : QStringLiteral("In "))
-        .arg(QString::fromStdString(midi::hexBytes(line.bytes)))
-        .arg(QString::fromStdString(midi::describeMessage(line.bytes)));
+        .arg(QString::fromStdString(midi::describeMessage(line.bytes)), -kWordsWidth)
+        .arg(QString::fromStdString(midi::hexBytes(line.bytes)));
 }
 
 int MidiMonitorModel::rowCount(const QModelIndex& parent) const {

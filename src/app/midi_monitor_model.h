@@ -29,7 +29,7 @@ class MidiMonitorModel final : public QAbstractListModel {
     // No value: every direction or kind.
     void setFilter(std::optional<midi::Direction> direction, std::optional<midi::MessageKind> kind);
 
-    // Time, direction, bytes and words: "     1234 ms  Out  90 3C 3F  Note On ch 1 60 v 63".
+    // Time, direction, words and bytes: "     1234 ms  Out  Note On ch 1 60 v 63 ...  90 3C 3F".
     QString lineText(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;

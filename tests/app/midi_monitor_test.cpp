@@ -50,10 +50,11 @@ TEST_F(Monitor, ListsSentAndReceivedMessagesInWordsAndFilters) {
     monitor->refresh();
     const auto lines = rows();
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].contains(QStringLiteral("25 ms  Out  90 3C 3F  Note On ch 1 60 v 63")))
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("25 ms  Out  Note On ch 1 60 v 63 ")))
         << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].endsWith(
-        QStringLiteral("In   F0 43 10 4C 08 02 13 64 F7  Part %1 Reverb send = 100").arg(3)))
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("In   Part %1 Reverb send = 100 ").arg(3)))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("  F0 43 10 4C 08 02 13 64 F7")))
         << lines[1].toStdString();
 
     monitor->findChild<QComboBox*>("MonitorDirection")->setCurrentIndex(2); // received
@@ -84,14 +85,13 @@ TEST_F(Monitor, PauseHoldsTheListAndAFloodKeepsOnlyTheNewestLines) {
     EXPECT_EQ(model().rowCount(), 0);
     pause->setChecked(false);
     ASSERT_EQ(model().rowCount(), static_cast<int>(MidiMonitorModel::kKeptLines));
-    EXPECT_TRUE(model()
-                    .lineText(model().rowCount() - 1)
-                    .endsWith(QStringLiteral("Note On ch 1 %1 v 1").arg(11999 % 128)));
+    const auto newest = model().lineText(model().rowCount() - 1);
+    EXPECT_TRUE(newest.contains(QStringLiteral("Note On ch 1 %1 v 1 ").arg(11999 % 128)))
+        << newest.toStdString();
     f.backend.inject({0xFE});
     monitor->refresh();
     EXPECT_EQ(model().rowCount(), static_cast<int>(MidiMonitorModel::kKeptLines));
-    EXPECT_TRUE(
-        model().lineText(model().rowCount() - 1).endsWith(QStringLiteral("Active Sensing")));
+    EXPECT_TRUE(model().lineText(model().rowCount() - 1).endsWith(QStringLiteral("  FE")));
 }
 
 } // namespace
