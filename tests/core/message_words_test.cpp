@@ -1,3 +1,4 @@
+#include "core/message_rig.h"
 #include "image/image_init.h"
 #include "image/voice_dump.h"
 #include "midi/clock.h"
@@ -27,17 +28,8 @@ std::string partLine(int number, const std::string& rest) {
     return "Part " + std::to_string(number) + " " + rest;
 }
 
-struct EveryMessage : ::testing::Test {
-    midi::MemoryBackend backend{{"In"}, {"Out"}};
-    midi::ManualClock clock;
-    midi::MidiPort port{backend, clock};
-    std::unique_ptr<image::SynthImage> image = std::make_unique<image::SynthImage>();
-    midi::XgMessages xg{port, *image, clock};
-
+struct EveryMessage : ::testing::Test, testrig::MessageRig {
     void SetUp() override {
-        image::initialiseImage(*image);
-        port.FillDeviceLists();
-        port.OpenMidiOut(0);
         midi::SynthOptions o;
         o.type = midi::SynthType::Qs300;
         o.timeoutCheck = false;

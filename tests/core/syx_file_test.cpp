@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "core/message_rig.h"
 #include "core/set_test_support.h"
 #include "core/temp_folder.h"
 #include "core/tool_run.h"
@@ -42,18 +43,8 @@ TEST(SysExStream, HoldsExactlyTheSetFilesMessages) {
     EXPECT_EQ(split(stream), settest::sysexOf(files::buildSetFile(*image, sections, options)));
 }
 
-struct SysExImport : ::testing::Test {
+struct SysExImport : ::testing::Test, testrig::MessageRig {
     testfiles::TempFolder folder{"syx_import"};
-    midi::MemoryBackend backend{{}, {"Out"}};
-    midi::ManualClock clock;
-    midi::MidiPort port{backend, clock};
-    std::unique_ptr<image::SynthImage> image = settest::freshImage();
-    midi::XgMessages messages{port, *image, clock};
-
-    void SetUp() override {
-        port.FillDeviceLists();
-        port.OpenMidiOut(0);
-    }
 };
 
 TEST_F(SysExImport, ABrokenFileLeavesTheImageAloneAndSendsNothing) {
@@ -65,7 +56,7 @@ TEST_F(SysExImport, ABrokenFileLeavesTheImageAloneAndSendsNothing) {
     files::writeFileAtomically(path, stream);
     image->part(0, off::kPan) = 5;
     const auto before = image->parts;
-    EXPECT_THROW(files::loadSysExInto(path, *image, port, messages), files::EMidiData);
+    EXPECT_THROW(files::loadSysExInto(path, *image, port, xg), files::EMidiData);
     EXPECT_EQ(image->parts, before);
     EXPECT_EQ(backend.sentCount(), 0u);
 }
@@ -75,7 +66,7 @@ TEST_F(SysExImport, AWholeFileBecomesTheImageAndGoesOut) {
     source->part(4, off::kVolume) = 11;
     const auto path = folder / "whole.syx";
     files::saveSysExFile(path, *source, files::sectionsOf(files::SetKind::Set), {});
-    files::loadSysExInto(path, *image, port, messages);
+    files::loadSysExInto(path, *image, port, xg);
     EXPECT_EQ(image->part(4, off::kVolume), 11);
     EXPECT_GT(backend.sentCount(), 0u);
 }
