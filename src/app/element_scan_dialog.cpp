@@ -1,6 +1,7 @@
 #include "app/element_scan_dialog.h"
 
 #include "app/element_buttons.h"
+#include "app/reentry_guard.h"
 #include "image/qs300_factory.h"
 
 #include <QCheckBox>
@@ -91,13 +92,6 @@ TEscan::TEscan(midi::QsElementScan& scan, const image::VoiceBank& userBank,
 
 void TEscan::prepare(bool fourElements) {
     prepareElementButtons(destinations_, fourElements, scan_.destination());
-    {
-        const QSignalBlocker blockPreset(preset_);
-        const QSignalBlocker blockUser(user_);
-        const QSignalBlocker blockSolo(solo_);
-        (scan_.userList() ? user_ : preset_)->setChecked(true);
-        solo_->setChecked(scan_.solo());
-    }
     // The names are read at every showing: the voice bank may have been loaded meanwhile.
     fillList();
     scan_.start();
@@ -115,14 +109,23 @@ void TEscan::showSelection() {
     const QSignalBlocker block(list_);
     list_->setCurrentRow(scan_.index());
     source_->setText(QString::number(scan_.sourceElement()));
+    (scan_.userList() ? user_ : preset_)->setChecked(true);
+    solo_->setChecked(scan_.solo());
+    destinations_[static_cast<std::size_t>(scan_.destination())]->setChecked(true);
 }
 
 void TEscan::ListBox1Click(int row) {
+    const ReentryGuard guard(working_);
+    // A click refused meanwhile must not leave its button showing a choice not made.
+    if (!guard.entered()) return showSelection();
     scan_.select(row);
     showSelection();
 }
 
 void TEscan::RadioButtonClick(bool user) {
+    const ReentryGuard guard(working_);
+    // A click refused meanwhile must not leave its button showing a choice not made.
+    if (!guard.entered()) return showSelection();
     if (user == scan_.userList()) return;
     scan_.showList(user);
     fillList();
@@ -130,24 +133,36 @@ void TEscan::RadioButtonClick(bool user) {
 }
 
 void TEscan::CheckBox1Click(bool solo) {
+    const ReentryGuard guard(working_);
+    // A click refused meanwhile must not leave its button showing a choice not made.
+    if (!guard.entered()) return showSelection();
     scan_.setSolo(solo);
 }
 
 void TEscan::Rd1Click(int tag) {
+    const ReentryGuard guard(working_);
+    // A click refused meanwhile must not leave its button showing a choice not made.
+    if (!guard.entered()) return showSelection();
     scan_.setDestination(tag);
 }
 
 void TEscan::Button3Click() {
+    const ReentryGuard guard(working_);
+    if (!guard.entered()) return;
     scan_.back();
     showSelection();
 }
 
 void TEscan::Button4Click() {
+    const ReentryGuard guard(working_);
+    if (!guard.entered()) return;
     scan_.forward();
     showSelection();
 }
 
 void TEscan::Button1Click() {
+    const ReentryGuard guard(working_);
+    if (!guard.entered()) return;
     scan_.copyHeldElement();
     if (copied_) copied_();
 }

@@ -50,6 +50,7 @@ class TEscan final : public QDialog {
     QCheckBox* solo_ = nullptr;
     QLabel* source_ = nullptr;
     std::array<QRadioButton*, 4> destinations_{};
+    bool working_ = false;
 };
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "app/random_voice_dialog.h"
 
+#include "app/reentry_guard.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -26,6 +28,8 @@ TFzufall::TFzufall(std::function<void()> next, QWidget* parent)
 }
 
 void TFzufall::Button3Click() {
+    const ReentryGuard guard(working_);
+    if (!guard.entered()) return;
     if (next_) next_();
 }
 

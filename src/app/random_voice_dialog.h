@@ -18,6 +18,7 @@ class TFzufall final : public QDialog {
 
   private:
     std::function<void()> next_;
+    bool working_ = false;
 };
 
 } // namespace app

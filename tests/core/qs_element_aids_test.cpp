@@ -201,6 +201,8 @@ TEST_F(ElementAids, RandomOkKeepsTheProposalEvenWhenTheModuleDidNotAnswer) {
     const auto element = image::elementOf(edit.voice(), 3);
     EXPECT_TRUE(std::equal(element.begin(), element.end(),
                            builtIn(43).begin() + image::voice::elementStart(0)));
+    // The module got only the question whether it is ready.
+    EXPECT_EQ(sent(), (std::vector<Msg>{{0xF0, 0x43, 0x30, 0x4C, 0x08, 0x00, 0x00, 0xF7}}));
 }
 
 TEST_F(ElementAids, ClockSeededDrawsStayInRange) {
@@ -286,6 +288,7 @@ TEST_F(ElementAids, ScanBackOnElementOneOfTheFirstEntryStartsItAgain) {
     EXPECT_EQ(s.sourceElement(), 1);
     const auto v = edit.voice();
     EXPECT_EQ(sent(), (std::vector<Msg>{soloPreset(v, 0, 0), soloPreset(v, 0, 0)}));
+    expectChecksums();
 }
 
 TEST_F(ElementAids, ScanStepsThroughTheElementsAVoiceHasThenToTheNextVoice) {
@@ -348,6 +351,7 @@ TEST_F(ElementAids, ScanWithTwoElementsPlaysElementThreeAsTheFirst) {
     putElementFrom(d, 0, builtIn(70), 2);
     switchOf(d) = 1;
     EXPECT_EQ(sent().back(), asMessage(d));
+    expectChecksums();
 }
 
 TEST_F(ElementAids, ScanInPlacePlaysTheEditVoiceWithTheElementAtTheDestination) {
@@ -415,6 +419,7 @@ TEST_F(ElementAids, ScanRemembersEachListsEntryForTheNextOpening) {
     EXPECT_EQ(again.index(), 9);
     again.select(500);
     EXPECT_EQ(again.index(), 127);
+    expectChecksums();
 }
 
 } // namespace
