@@ -2,21 +2,15 @@
 // backend: the dialogs driven through their own buttons, the dumps they send, and what the
 // part keeps after "EXIT".
 
-#include "app/editor_window.h"
 #include "app/element_aids_link.h"
-#include "app/main_window.h"
-#include "app/startup.h"
-#include "app/voice_editor_link.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "image/voice_edit.h"
 #include "image/voice_layout.h"
 
-#include "app_test_support.h"
+#include "voice_editor_window_fixture.h"
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,7 +40,7 @@ bool elementIs(const Message& dump, int element, const image::VoiceRecord& sourc
     return std::equal(at, at + 80, source.begin() + image::voice::elementStart(sourceElement));
 }
 
-// Counts up from the given voice: each draw the next number.
+// Each draw takes the next number, counting up from 20.
 class CountingRandom final : public midi::RandomSource {
   public:
     int below(int count) override { return next_++ % count; }
@@ -55,27 +49,13 @@ class CountingRandom final : public midi::RandomSource {
     int next_ = 20;
 };
 
-class ElementAidsWindowTest : public ::testing::Test {
+class ElementAidsWindowTest : public testing::VoiceEditorWindowFixture {
   protected:
     void SetUp() override {
-        f.dir.writeIni(testing::kVirtualOutIni);
-        window = startUp(f.session, f.prompts, {});
-        image::assignUserVoice(f.session.image(), 0, image::factoryUserBank()[0], false);
-        window->show();
-        QCoreApplication::processEvents();
+        VoiceEditorWindowFixture::SetUp();
         click(editor().windowPointOf(620, 15)); // "QS300 EDIT"
-        ASSERT_TRUE(editor().voiceEditor().editor().isOpen());
+        ASSERT_TRUE(voiceEditor().isOpen());
         f.backend.clearSent();
-    }
-    TFXg& editor() { return window->editorWindow(); }
-    void send(QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(local), QPointF(editor().mapToGlobal(local)), button, held,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&editor(), &event);
-    }
-    void click(QPoint p) {
-        send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
     }
     static void press(QDialog& dialog, const char* name) {
         auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -83,9 +63,6 @@ class ElementAidsWindowTest : public ::testing::Test {
         button->click();
     }
     std::vector<Message> sent() const { return f.backend.sent(); }
-
-    testing::SessionFixture f;
-    std::unique_ptr<TMF> window;
 };
 
 TEST_F(ElementAidsWindowTest, ScanPlaysEveryStepAndTheEditedVoiceAfterClose) {

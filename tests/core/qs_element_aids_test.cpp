@@ -12,6 +12,8 @@
 #include "midi/qs_voice_edit.h"
 #include "midi/xg_messages.h"
 
+#include "qs_voice_edit_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -24,13 +26,9 @@ namespace {
 
 using image::Byte;
 using image::VoiceDump;
-using Msg = std::vector<std::uint8_t>;
+using qs_voice_edit_testing::checksumHolds;
+using qs_voice_edit_testing::Msg;
 namespace e = image::voice::element;
-
-bool checksumHolds(const Msg& dump) {
-    const int sum = std::accumulate(dump.begin() + 4, dump.end() - 1, 0);
-    return dump.size() == 392 && (sum & 0x7F) == 0;
-}
 
 Msg asMessage(VoiceDump dump) {
     image::renewVoiceDumpChecksum(dump);
@@ -67,36 +65,23 @@ class FixedRandom final : public midi::RandomSource {
     std::deque<int> values_;
 };
 
-struct ElementAids : ::testing::Test {
-    midi::MemoryBackend backend{{"Module In"}, {"Module Out"}};
-    midi::ManualClock clock;
-    midi::MidiPort port{backend, clock};
-    std::unique_ptr<image::SynthImage> image = std::make_unique<image::SynthImage>();
-    midi::XgMessages xg{port, *image, clock};
-    midi::QsVoiceEdit edit{*image, xg, port};
+struct ElementAids : qs_voice_edit_testing::QsVoiceEditFixture {
     midi::ElementAidsMemory memory;
-    std::vector<std::string> alerts;
 
     void SetUp() override {
-        image::initialiseImage(*image);
+        QsVoiceEditFixture::SetUp();
         image->bank = image::factoryUserBank();
-        port.FillDeviceLists();
-        port.OpenMidiOut(0);
-        xg.setAlertHandler([this](const std::string& text) { alerts.push_back(text); });
     }
+    // Without the question whether the module is ready, unless asked for.
     void use(midi::SynthType type, bool timeoutCheck = false) {
-        midi::SynthOptions o;
-        o.type = type;
-        o.timeoutCheck = timeoutCheck;
-        xg.setOptions(o);
+        QsVoiceEditFixture::use(type, timeoutCheck);
     }
     // Opens "Aurora" (elements 1, 2 and 4 on) on the part.
     void openAurora(int part, bool twoParts = false) {
-        image::assignUserVoice(*image, part, image::factoryUserBank()[0], twoParts);
+        giveVoice(part, twoParts);
         ASSERT_TRUE(edit.Open(part));
         backend.clearSent();
     }
-    std::vector<Msg> sent() const { return backend.sent(); }
     void expectChecksums() const {
         for (const auto& m : sent()) EXPECT_TRUE(checksumHolds(m));
     }
@@ -104,6 +89,13 @@ struct ElementAids : ::testing::Test {
         return midi::QsRandomVoice(edit, xg, port, image->bank, numbers, memory);
     }
     midi::QsElementScan scan() { return midi::QsElementScan(edit, xg, port, image->bank, memory); }
+    // A scan as the dialog shows it: the remembered voice selected and played.
+    midi::QsElementScan startedScan() {
+        midi::QsElementScan s = scan();
+        s.begin();
+        s.start();
+        return s;
+    }
 };
 
 // ---- random voices ----
@@ -264,9 +256,7 @@ TEST_F(ElementAids, ScanForwardOnTheLastElementOfTheLastEntryStartsItAgain) {
     use(midi::SynthType::Qs300);
     openAurora(0);
     memory.presetIndex = 127; // "Bird Song": elements 1 and 2
-    auto s = scan();
-    s.begin();
-    s.start();
+    auto s = startedScan();
     s.forward();
     s.forward();
     EXPECT_EQ(s.index(), 127);
@@ -280,9 +270,7 @@ TEST_F(ElementAids, ScanForwardOnTheLastElementOfTheLastEntryStartsItAgain) {
 TEST_F(ElementAids, ScanBackOnElementOneOfTheFirstEntryStartsItAgain) {
     use(midi::SynthType::Qs300);
     openAurora(0);
-    auto s = scan();
-    s.begin();
-    s.start();
+    auto s = startedScan();
     s.back();
     EXPECT_EQ(s.index(), 0);
     EXPECT_EQ(s.sourceElement(), 1);
@@ -295,9 +283,7 @@ TEST_F(ElementAids, ScanStepsThroughTheElementsAVoiceHasThenToTheNextVoice) {
     use(midi::SynthType::Qs300);
     openAurora(0);
     memory.presetIndex = 1; // "Ice Bells": elements 1 and 2
-    auto s = scan();
-    s.begin();
-    s.start();
+    auto s = startedScan();
     s.forward();
     EXPECT_EQ(s.sourceElement(), 2);
     s.forward();
@@ -315,9 +301,7 @@ TEST_F(ElementAids, ScanOnAPairPlaysElementThreeAloneFromTheSecondPart) {
     use(midi::SynthType::Db50);
     openAurora(2, true);
     memory.presetIndex = 70; // "Full Orch": elements 1 to 3
-    auto s = scan();
-    s.begin();
-    s.start();
+    auto s = startedScan();
     backend.clearSent();
     s.forward();
     s.forward();
@@ -341,9 +325,7 @@ TEST_F(ElementAids, ScanWithTwoElementsPlaysElementThreeAsTheFirst) {
     use(midi::SynthType::OtherXg);
     openAurora(0);
     memory.presetIndex = 70;
-    auto s = scan();
-    s.begin();
-    s.start();
+    auto s = startedScan();
     s.forward();
     s.forward();
     VoiceDump d = edit.voice();
@@ -380,9 +362,7 @@ TEST_F(ElementAids, ScanCopySwitchesTheDestinationOnAndSendsNothingUntilClosed) 
     openAurora(0);
     switchOf(edit.voice()) = 0x01;
     memory.presetIndex = 127;
-    auto s = scan();
-    s.begin();
-    s.start();
+    auto s = startedScan();
     s.forward();
     s.setDestination(1);
     backend.clearSent();
@@ -402,18 +382,14 @@ TEST_F(ElementAids, ScanRemembersEachListsEntryForTheNextOpening) {
     use(midi::SynthType::Qs300);
     openAurora(0);
     {
-        auto s = scan();
-        s.begin();
-        s.start();
+        auto s = startedScan();
         s.select(40);
         s.showList(true);
         s.select(9);
         s.showList(false);
         EXPECT_EQ(s.index(), 40);
     }
-    auto again = scan();
-    again.begin();
-    again.start();
+    auto again = startedScan();
     EXPECT_EQ(again.index(), 40);
     again.showList(true);
     EXPECT_EQ(again.index(), 9);
