@@ -58,8 +58,13 @@ inline Bytes withChecksum(Bytes dump) {
 }
 
 inline Bytes text(std::uint8_t type, const std::string& s) {
-    Bytes out{0xFF, type};
-    out.insert(out.end(), s.begin(), s.end());
+    // Pushed one by one: inserting the string's range trips a false array-bounds warning of
+    // g++ 12 in optimised builds.
+    Bytes out;
+    out.reserve(s.size() + 2);
+    out.push_back(0xFF);
+    out.push_back(type);
+    for (char c : s) out.push_back(static_cast<std::uint8_t>(c));
     return out;
 }
 
