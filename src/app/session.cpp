@@ -24,7 +24,8 @@ Session::Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths pat
                  midi::SenderMode sender)
     : backend_(backend), clock_(clock), paths_(std::move(paths)),
       image_(std::make_unique<image::SynthImage>()), port_(backend_, clock_, sender),
-      messages_(port_, *image_, clock_), portNames_(paths_.configFile()) {}
+      messages_(port_, *image_, clock_), undo_(*image_, messages_),
+      portNames_(paths_.configFile()) {}
 
 Session::~Session() = default;
 

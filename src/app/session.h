@@ -10,6 +10,7 @@
 #include "image/synth_image.h"
 #include "midi/backend.h"
 #include "midi/clock.h"
+#include "midi/image_undo.h"
 #include "midi/midi_port.h"
 #include "midi/synth_options.h"
 #include "midi/xg_messages.h"
@@ -58,6 +59,7 @@ class Session {
     image::SynthImage& image() { return *image_; }
     midi::MidiPort& port() { return port_; }
     midi::XgMessages& messages() { return messages_; }
+    midi::ImageUndo& undo() { return undo_; }
     files::IniPortNameStore& portNames() { return portNames_; }
 
     int zoomPercent() const { return zoomPercent_; }
@@ -73,6 +75,7 @@ class Session {
     std::unique_ptr<image::SynthImage> image_;
     midi::MidiPort port_;
     midi::XgMessages messages_;
+    midi::ImageUndo undo_;
     files::IniPortNameStore portNames_;
     std::unique_ptr<files::TxMidiData> container_;
     int zoomPercent_ = 100;

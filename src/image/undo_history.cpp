@@ -70,17 +70,18 @@ void UndoHistory::begin(const SynthImage& image, std::string action) {
     if (depth_++ > 0) return;
     std::memcpy(static_cast<void*>(before_.get()), &image, sizeof(SynthImage));
     action_ = std::move(action);
-    part_ = image.currentPart;
 }
 
 bool UndoHistory::end(const SynthImage& image) {
     if (depth_ == 0) return false;
     if (--depth_ > 0) return false;
+    // Looking at another part is no edit; an undo switches to the step's part instead.
+    before_->currentPart = image.currentPart;
     UndoStep step;
     step.runs = diff(bytesOf(*before_), bytesOf(image), sizeof(SynthImage));
     if (step.runs.empty()) return false;
     step.action = std::move(action_);
-    step.part = part_;
+    step.part = image.currentPart;
     step.bytes = kStepOverhead + step.action.size();
     for (const ChangedRun& run : step.runs) step.bytes += kRunOverhead + 2 * run.before.size();
     record(std::move(step));

@@ -1,7 +1,8 @@
 #pragma once
 // The undo history of the whole image. A step keeps only the bytes an action changed: the
 // image is copied when the action begins and compared when it ends, and each run of
-// changed bytes is stored with its old and its new values.
+// changed bytes is stored with its old and its new values. Which part is current is no
+// edit and is never taken back.
 
 #include "image/synth_image.h"
 
@@ -26,7 +27,7 @@ struct ChangedRun {
 
 struct UndoStep {
     std::string action; // "Reverb Send Part 3"
-    int part = 0;       // the current part when the action began
+    int part = 0;       // the current part when the action ended
     std::vector<ChangedRun> runs;
     std::size_t bytes = 0; // what the step costs in memory
 };
@@ -71,7 +72,6 @@ class UndoHistory {
     std::size_t bytes_ = 0;
     int depth_ = 0;
     std::string action_;
-    int part_ = 0;
     std::unique_ptr<SynthImage> before_;
 };
 
