@@ -26,20 +26,18 @@ namespace {
 
 class UndoCommandsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        f.dir.writeIni(testing::kVirtualOutIni);
-        window = startUp(f.session, f.prompts, {});
-        window->show();
+    UndoCommandsTest() : window(startShown(f)) { f.backend.clearSent(); }
+    static std::unique_ptr<TMF> startShown(testing::SessionFixture& fixture) {
+        fixture.dir.writeIni(testing::kVirtualOutIni);
+        auto shown = startUp(fixture.session, fixture.prompts, {});
+        shown->show();
         QCoreApplication::processEvents();
-        f.backend.clearSent();
+        return shown;
     }
 
     TFXg& editor() { return window->editorWindow(); }
-
     void send(QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(local), QPointF(editor().mapToGlobal(local)), button, held,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&editor(), &event);
+        testing::sendMouse(editor(), type, local, button, held);
     }
     QPoint centreOf(const std::string& area) {
         for (const auto& named : editor().panels().hitAreas())

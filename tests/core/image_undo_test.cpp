@@ -52,6 +52,24 @@ TEST(UndoHistory, OneDragIsOneStepAndCostsOnlyItsBytes) {
     EXPECT_EQ(image->part(2, off::kVolume), 127);
 }
 
+TEST(UndoHistory, LookingAtAnotherPartIsNoEditButNamesTheStepsPart) {
+    auto image = resetImage();
+    image::UndoHistory history;
+    history.begin(*image, "Part");
+    image->currentPart = 6;
+    EXPECT_FALSE(history.end(*image));
+    history.begin(*image, "Pan Part 8");
+    image->currentPart = 7;
+    image->part(7, off::kPan) = 1;
+    history.end(*image);
+    image->currentPart = 2;
+    const image::UndoStep* step = history.undo(*image);
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->part, 7);
+    EXPECT_EQ(image->currentPart, 2); // the screens switch, the history does not
+    EXPECT_EQ(image->part(7, off::kPan), 64);
+}
+
 TEST(UndoHistory, NestedActionsAndEmptyActionsMakeNoExtraSteps) {
     auto image = resetImage();
     image::UndoHistory history;
