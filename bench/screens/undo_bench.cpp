@@ -70,8 +70,7 @@ void BM_UndoRedoOfADragStep(benchmark::State& state) {
     long taken = 0;
     for (auto _ : state) {
         const image::UndoStep* step = (taken++ % 2 == 0) ? rig.undo.undo() : rig.undo.redo();
-        rig.editor->selectPart(step->part);
-        rig.editor->redrawAll();
+        editor::showRestored(*rig.editor, *step);
         if (taken % 4096 == 0) {
             state.PauseTiming();
             rig.forgetSent();

@@ -67,9 +67,12 @@ void UndoCommands::step(bool back) {
     midi::ImageUndo& undo = session_.undo();
     const image::UndoStep* taken = back ? undo.undo() : undo.redo();
     if (taken && editor) {
-        editor->editor().selectPart(taken->part);
-        editor->drums().showImageKits();
-        editor->redrawScreens();
+        if (!editor::showRestored(editor->editor(), *taken)) editor->drums().showImageKits();
+        // The panels over the surface show values of the image too.
+        editor::Panels& panels = editor->panels();
+        for (editor::Panel panel : panels.shown())
+            if (panel != editor::Panel::Surface) panels.screen(panel).redrawAll();
+        editor->update();
     }
     updateMenu();
 }

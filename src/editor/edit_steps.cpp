@@ -21,21 +21,45 @@ std::string areaAt(const std::vector<NamedArea>& areas, int x, int y) {
     return {};
 }
 
+bool showRestored(PartEditor& surface, const image::UndoStep& step) {
+    surface.selectPart(step.part);
+    const image::StepScope scope = image::scopeOf(step);
+    if (scope.others) {
+        surface.redrawAll();
+        return false;
+    }
+    for (int p = 0; p < image::kPartCount; ++p)
+        if (scope.parts[static_cast<std::size_t>(p)]) surface.redrawPartVoice(p);
+    return true;
+}
+
 void EditSteps::begin(std::string action) {
     end();
     undo_.begin(std::move(action));
     open_ = true;
+    namedByPress_ = false;
 }
 
 void EditSteps::end() {
     if (!open_) return;
     open_ = false;
-    undo_.end();
+    if (undo_.end() && namedByPress_) nameAfterPress();
 }
 
 void EditSteps::pressed(const Screen& screen, int x, int y) {
-    lastPressed_ = actionName(areaAt(screen.hitAreas(), x, y));
-    begin(lastPressed_);
+    // The name is looked up only for a press that changed something.
+    press_ = {&screen, x, y};
+    begin({});
+    namedByPress_ = true;
+}
+
+void EditSteps::listChosen() {
+    begin({});
+    namedByPress_ = press_.screen != nullptr;
+}
+
+void EditSteps::nameAfterPress() {
+    undo_.history().renameNewest(actionName(areaAt(press_.screen->hitAreas(), press_.x, press_.y)));
 }
 
 } // namespace editor

@@ -4,6 +4,7 @@
 // sent) is one step, and so is a choice in a pop-up list or a menu command. A step is
 // named after the control it began on ("Reverb Send Part 3").
 
+#include "editor/part_editor.h"
 #include "editor/screen.h"
 #include "midi/image_undo.h"
 
@@ -16,6 +17,11 @@ namespace editor {
 std::string actionName(const std::string& areaName);
 // The name of the first area that holds the point, or "" when none does.
 std::string areaAt(const std::vector<NamedArea>& areas, int x, int y);
+
+// After an undo or redo: the step's part is made current and what the step changed is
+// painted again (only the strips of the parts it changed when it changed nothing else).
+// Returns false when the whole surface was painted.
+bool showRestored(PartEditor& surface, const image::UndoStep& step);
 
 class EditSteps {
   public:
@@ -30,12 +36,21 @@ class EditSteps {
     // A press on a screen: a step named after the control under the point.
     void pressed(const Screen& screen, int x, int y);
     // A choice in a pop-up list belongs to the control that opened the list.
-    void listChosen() { begin(lastPressed_); }
+    void listChosen();
 
   private:
+    struct Press {
+        const Screen* screen = nullptr;
+        int x = 0;
+        int y = 0;
+    };
+    // Names the step that just ended after the control pressed.
+    void nameAfterPress();
+
     midi::ImageUndo& undo_;
     bool open_ = false;
-    std::string lastPressed_;
+    bool namedByPress_ = false;
+    Press press_;
 };
 
 } // namespace editor

@@ -1,6 +1,7 @@
 #include "image/undo_history.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <type_traits>
 
@@ -62,6 +63,21 @@ const std::string kNone;
 
 } // namespace
 
+StepScope scopeOf(const UndoStep& step) {
+    StepScope scope;
+    const std::size_t table = offsetof(SynthImage, parts);
+    for (const ChangedRun& run : step.runs) {
+        for (std::size_t i = 0; i < run.before.size(); ++i) {
+            const std::size_t at = run.offset + i;
+            if (at >= table && at < table + kPartTableSize)
+                scope.parts[(at - table) / kPartRecordSize] = true;
+            else
+                scope.others = true;
+        }
+    }
+    return scope;
+}
+
 UndoHistory::UndoHistory(std::size_t stepLimit, std::size_t byteLimit)
     : stepLimit_(std::max<std::size_t>(stepLimit, 1)), byteLimit_(byteLimit),
       before_(std::make_unique<SynthImage>()) {}
@@ -104,6 +120,16 @@ void UndoHistory::dropOldest() {
     bytes_ -= steps_.front().bytes;
     steps_.pop_front();
     if (next_ > 0) --next_;
+}
+
+void UndoHistory::renameNewest(std::string action) {
+    if (!canUndo()) return;
+    UndoStep& step = steps_[next_ - 1];
+    bytes_ -= step.action.size();
+    step.bytes -= step.action.size();
+    step.action = std::move(action);
+    bytes_ += step.action.size();
+    step.bytes += step.action.size();
 }
 
 const std::string& UndoHistory::undoAction() const {

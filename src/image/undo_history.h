@@ -6,6 +6,7 @@
 
 #include "image/synth_image.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -32,6 +33,13 @@ struct UndoStep {
     std::size_t bytes = 0; // what the step costs in memory
 };
 
+// What a step changed, for the screens that show it.
+struct StepScope {
+    std::array<bool, kPartCount> parts{}; // a byte of this part's record
+    bool others = false;                  // anything outside the part table
+};
+StepScope scopeOf(const UndoStep& step);
+
 class UndoHistory {
   public:
     explicit UndoHistory(std::size_t stepLimit = kUndoStepLimit,
@@ -44,6 +52,9 @@ class UndoHistory {
     // not kept. Returns true when a step was recorded.
     bool end(const SynthImage& image);
     bool recording() const { return depth_ > 0; }
+    // Names the newest step once it is known to have changed something (naming can cost
+    // more than a step that changed nothing).
+    void renameNewest(std::string action);
 
     bool canUndo() const { return next_ > 0; }
     bool canRedo() const { return next_ < steps_.size(); }
