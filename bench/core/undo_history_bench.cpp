@@ -16,7 +16,7 @@ void BM_UndoStepOfOneValue(benchmark::State& state) {
     image::UndoHistory history;
     int value = 0;
     for (auto _ : state) {
-        history.begin(*image, "Volume Part 1");
+        history.begin(*image, "Volume");
         image->part(0, image::offset::kVolume) = static_cast<image::Byte>(++value & 0x7F);
         benchmark::DoNotOptimize(history.end(*image));
     }

@@ -2,7 +2,7 @@
 // Marks what the user does on the painted screens as undo steps the way a person counts
 // them: a press and everything up to its release (a whole drag, however many values it
 // sent) is one step, and so is a choice in a pop-up list or a menu command. A step is
-// named after the control it began on ("Reverb Send Part 3").
+// named after the control it began on and its part ("Reverb Send Part" and the number).
 
 #include "editor/part_editor.h"
 #include "editor/screen.h"
@@ -13,7 +13,8 @@
 
 namespace editor {
 
-// "P3 Reverb Send" becomes "Reverb Send Part 3"; other names stay as they are.
+// A strip control's "P<n> Reverb Send" becomes "Reverb Send Part <n>"; other names stay as
+// they are.
 std::string actionName(const std::string& areaName);
 // The name of the first area that holds the point, or "" when none does.
 std::string areaAt(const std::vector<NamedArea>& areas, int x, int y);

@@ -27,7 +27,7 @@ struct ChangedRun {
 };
 
 struct UndoStep {
-    std::string action; // "Reverb Send Part 3"
+    std::string action; // "Reverb Send Part <n>"
     int part = 0;       // the current part when the action ended
     std::vector<ChangedRun> runs;
     std::size_t bytes = 0; // what the step costs in memory

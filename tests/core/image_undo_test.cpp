@@ -38,16 +38,16 @@ TEST(UndoHistory, OneDragIsOneStepAndCostsOnlyItsBytes) {
     auto image = resetImage();
     const auto start = *image;
     image::UndoHistory history;
-    history.begin(*image, "Volume Part 3");
+    history.begin(*image, "Volume");
     for (int v = 0; v < 128; ++v) image->part(2, off::kVolume) = static_cast<image::Byte>(v);
     EXPECT_TRUE(history.end(*image));
     EXPECT_EQ(history.stepCount(), 1u);
-    EXPECT_EQ(history.undoAction(), "Volume Part 3");
+    EXPECT_EQ(history.undoAction(), "Volume");
     EXPECT_LT(history.byteCount(), 512u); // not a copy of the image
 
     ASSERT_NE(history.undo(*image), nullptr);
     EXPECT_TRUE(sameBytes(*image, start));
-    EXPECT_EQ(history.redoAction(), "Volume Part 3");
+    EXPECT_EQ(history.redoAction(), "Volume");
     history.redo(*image);
     EXPECT_EQ(image->part(2, off::kVolume), 127);
 }
@@ -58,7 +58,7 @@ TEST(UndoHistory, LookingAtAnotherPartIsNoEditButNamesTheStepsPart) {
     history.begin(*image, "Part");
     image->currentPart = 6;
     EXPECT_FALSE(history.end(*image));
-    history.begin(*image, "Pan Part 8");
+    history.begin(*image, "Pan");
     image->currentPart = 7;
     image->part(7, off::kPan) = 1;
     history.end(*image);
@@ -185,7 +185,7 @@ struct UndoWire : ::testing::Test {
 };
 
 TEST_F(UndoWire, UndoOfAKnobDragSendsOneParameterChange) {
-    undo.begin("Volume Part 3");
+    undo.begin("Volume");
     for (image::Byte v : {90, 70, 40}) {
         image->part(2, off::kVolume) = v;
         xg.SendPartParam(2, 2 * 104 + off::kVolume, v);
