@@ -61,6 +61,7 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     aids::RangePage& rangePage() { return *rangePage_; }
     // The QS300 voice editor, laid over the whole surface while open.
     VoiceEditorLink& voiceEditor() { return *voiceEditor_; }
+    Prompts& prompts() { return prompts_; }
 
     // First show: the surface builds its tables and paints itself from the image.
     void FormShow();

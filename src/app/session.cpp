@@ -23,9 +23,9 @@ midi::SynthOptions synthOptionsOf(const files::Settings& settings) {
 Session::Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths paths,
                  midi::SenderMode sender)
     : backend_(backend), clock_(clock), paths_(std::move(paths)),
-      image_(std::make_unique<image::SynthImage>()), port_(backend_, clock_, sender),
-      messages_(port_, *image_, clock_), undo_(*image_, messages_),
-      portNames_(paths_.configFile()) {}
+      image_(std::make_unique<image::SynthImage>()), monitorLog_(clock_),
+      tap_(backend_, monitorLog_), port_(tap_, clock_, sender), messages_(port_, *image_, clock_),
+      undo_(*image_, messages_), portNames_(paths_.configFile()) {}
 
 Session::~Session() = default;
 

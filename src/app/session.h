@@ -12,6 +12,8 @@
 #include "midi/clock.h"
 #include "midi/image_undo.h"
 #include "midi/midi_port.h"
+#include "midi/monitor_log.h"
+#include "midi/monitor_tap.h"
 #include "midi/synth_options.h"
 #include "midi/xg_messages.h"
 
@@ -58,6 +60,8 @@ class Session {
     files::Settings& settings() { return settings_; }
     image::SynthImage& image() { return *image_; }
     midi::MidiPort& port() { return port_; }
+    // Every message sent and received, for the MIDI monitor.
+    midi::MonitorLog& monitorLog() { return monitorLog_; }
     midi::XgMessages& messages() { return messages_; }
     midi::ImageUndo& undo() { return undo_; }
     files::IniPortNameStore& portNames() { return portNames_; }
@@ -73,6 +77,8 @@ class Session {
     files::Settings settings_;
     // About 100 kB: kept on the heap.
     std::unique_ptr<image::SynthImage> image_;
+    midi::MonitorLog monitorLog_;
+    midi::MonitorTap tap_; // the port sends through it
     midi::MidiPort port_;
     midi::XgMessages messages_;
     midi::ImageUndo undo_;

@@ -7,6 +7,7 @@
 #include "files/set_file_names.h"
 #include "files/set_load.h"
 #include "files/set_writer.h"
+#include "files/syx_file.h"
 #include "image/drum_kits.h"
 #include "image/effect_types.h"
 #include "midi/image_reset.h"
@@ -76,6 +77,7 @@ void SetFileCommands::attach(MainMenu& menu) {
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, [this, item] { of1Click(item->data().toInt()); });
     }
+    addSysExItems(menu);
     connect(menu.file, &QMenu::aboutToShow, this, &SetFileCommands::File1Click);
     connect(menu.job, &QMenu::aboutToShow, this, &SetFileCommands::Job1Click);
 }
@@ -219,19 +221,84 @@ void SetFileCommands::remember(files::SetKind kind, const std::filesystem::path&
 
 // ---- saving ------------------------------------------------------------------------------
 
-void SetFileCommands::save(files::SetKind kind) {
-    const auto path = askForFile(kind, true);
-    if (!path) return;
+files::SetWriteOptions SetFileCommands::writeOptions() const {
     files::SetWriteOptions options;
     options.type = session_.messages().options().type;
     options.multiParameterChange = session_.messages().options().multiParameterChange;
     options.device = session_.messages().deviceNumber();
+    return options;
+}
+
+void SetFileCommands::save(files::SetKind kind) {
+    const auto path = askForFile(kind, true);
+    if (!path) return;
+    const auto options = writeOptions();
     bool saved = false;
     reportErrors(prompts_, &window_, [&] {
         files::saveSetFile(*path, session_.image(), files::sectionsOf(kind), options);
         saved = true;
     });
     if (saved) remember(kind, *path);
+}
+
+// ---- raw system-exclusive files ----------------------------------------------------------
+
+void SetFileCommands::addSysExItems(MainMenu& menu) {
+    const auto add = [&](const char* name, const char* caption, auto handler) {
+        auto* action = new QAction(QString::fromUtf8(caption), menu.file);
+        action->setObjectName(QString::fromUtf8(name));
+        menu.file->insertAction(menu.exit, action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add("ImportSysEx1", "Import SysEx ...", &SetFileCommands::ImportSysEx1Click);
+    add("ExportSysEx1", "Export SysEx ...", &SetFileCommands::ExportSysEx1Click);
+    menu.file->insertSeparator(menu.exit);
+}
+
+std::optional<std::filesystem::path> SetFileCommands::askForSysExFile(bool saving) {
+    FileDialogRequest request;
+    request.title = saving ? QStringLiteral("Export SysEx") : QStringLiteral("Import SysEx");
+    request.folder = QString::fromStdString(memory_.folder(files::FileKind::Set).string());
+    request.filters = {filterOf("SysEx Files", "SYX")};
+    if (TFXg* editor = editor_()) editor->endDrags();
+    const auto answer =
+        saving ? files_->saveFile(&window_, request) : files_->openFile(&window_, request);
+    if (!answer || answer->path.isEmpty()) return std::nullopt;
+    std::filesystem::path path = answer->path.toStdString();
+    if (saving && !path.has_extension()) path += ".syx";
+    return path;
+}
+
+void SetFileCommands::ExportSysEx1Click() {
+    if (const auto path = askForSysExFile(true)) exportSysExTo(*path);
+}
+
+void SetFileCommands::ImportSysEx1Click() {
+    if (const auto path = askForSysExFile(false)) importSysExFrom(*path);
+}
+
+bool SetFileCommands::exportSysExTo(const std::filesystem::path& path) {
+    bool saved = false;
+    reportErrors(prompts_, &window_, [&] {
+        files::saveSysExFile(path, session_.image(), files::sectionsOf(files::SetKind::Set),
+                             writeOptions());
+        saved = true;
+    });
+    return saved;
+}
+
+bool SetFileCommands::importSysExFrom(const std::filesystem::path& path) {
+    if (TFXg* editor = editor_()) editor->endDrags();
+    std::optional<files::LoadReport> report;
+    reportErrors(prompts_, &window_, [&] {
+        report = files::loadSysExInto(path, session_.image(), session_.port(),
+                                      session_.messages(), [&] { closeVoiceEditor(); });
+    });
+    if (!report) return false;
+    for (const auto& notice : report->notices)
+        prompts_.message(&window_, QString::fromStdString(notice));
+    showLoaded(files::SetKind::Set, path);
+    return true;
 }
 
 } // namespace app

@@ -8,6 +8,7 @@
 #include "app/prompts.h"
 #include "app/set_file_hooks.h"
 #include "files/file_memory.h"
+#include "files/set_writer.h"
 #include "files/set_sections.h"
 
 #include <QObject>
@@ -55,6 +56,13 @@ class SetFileCommands final : public QObject {
     // The Job menu opens.
     void Job1Click();
 
+    // Raw system-exclusive files: the set as a module needs it from a reset, and any
+    // stream of messages read as a set.
+    void ExportSysEx1Click();
+    void ImportSysEx1Click();
+    bool importSysExFrom(const std::filesystem::path& path);
+    bool exportSysExTo(const std::filesystem::path& path);
+
     // Loads a file of that kind from `path` as the dialog would have.
     bool loadFrom(files::SetKind kind, const std::filesystem::path& path);
 
@@ -62,6 +70,9 @@ class SetFileCommands final : public QObject {
     void load(files::SetKind kind);
     void save(files::SetKind kind);
     std::optional<std::filesystem::path> askForFile(files::SetKind kind, bool saving);
+    std::optional<std::filesystem::path> askForSysExFile(bool saving);
+    void addSysExItems(MainMenu& menu);
+    files::SetWriteOptions writeOptions() const;
     void closeVoiceEditor();
     void showLoaded(files::SetKind kind, const std::filesystem::path& path);
     void remember(files::SetKind kind, const std::filesystem::path& path);

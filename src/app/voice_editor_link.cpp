@@ -1,6 +1,7 @@
 #include "app/voice_editor_link.h"
 
 #include "app/editor_window.h"
+#include "app/element_aids_link.h"
 #include "app/session.h"
 #include "app/zoom.h"
 #include "draw/fonts.h"
@@ -15,6 +16,7 @@ VoiceEditorLink::VoiceEditorLink(Session& session, TFXg& window)
       editor_(std::make_unique<qs300::VoiceEditor>(session.image(), session.messages(),
                                                    session.port(), window)) {
     editor_->setHooks(this);
+    aids_ = std::make_unique<ElementAidsLink>(session, window.prompts(), window, *editor_);
     name_ = new QLineEdit(&window);
     name_->setObjectName(QStringLiteral("Edit1"));
     name_->setMaxLength(image::kVoiceNameSize);
@@ -59,6 +61,12 @@ void VoiceEditorLink::voiceEditorClosed(int /*part*/, int partAtOpen) {
     // The strips show the part's new voice name; the part current at opening is again.
     window_.editor().selectPart(partAtOpen);
     window_.editor().redrawAll();
+    window_.update();
+}
+
+void VoiceEditorLink::elementAidRequested(qs300::Command command) {
+    hideNameField();
+    aids_->run(command);
     window_.update();
 }
 

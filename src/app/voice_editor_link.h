@@ -14,6 +14,7 @@ class QLineEdit;
 
 namespace app {
 
+class ElementAidsLink;
 class Session;
 class TFXg;
 
@@ -35,6 +36,8 @@ class VoiceEditorLink final : public QObject,
     void voiceEditorClosed(int part, int partAtOpen) override;
     void showNameField(const draw::HitRect& area, const std::string& name) override;
     void hideNameField() override;
+    void elementAidRequested(qs300::Command command) override;
+    ElementAidsLink& elementAids() { return *aids_; }
 
     // ---- app::VoiceEditorHooks (the QS300 file and store commands) ----
     bool editorOpen() const override { return editor_->isOpen(); }
@@ -52,6 +55,7 @@ class VoiceEditorLink final : public QObject,
     TFXg& window_;
     std::unique_ptr<qs300::VoiceEditor> editor_;
     QLineEdit* name_ = nullptr;
+    std::unique_ptr<ElementAidsLink> aids_;
 };
 
 } // namespace app

@@ -1,6 +1,7 @@
 #include "files/set_interpreter.h"
 
 #include "image/drum_kits.h"
+#include "midi/effect_parameter_names.h"
 
 #include <algorithm>
 #include <string_view>
@@ -70,14 +71,8 @@ int shownKit(int kit) {
 } // namespace
 
 EffectByte effectByteOf(int address) {
-    using image::EffectKind;
-    if (address >= 0x00 && address <= 0x0D) return {EffectKind::Reverb, address};
-    if (address >= 0x10 && address <= 0x15) return {EffectKind::Reverb, 14 + address - 0x10};
-    if (address >= 0x20 && address <= 0x2E) return {EffectKind::Chorus, address - 0x20};
-    if (address >= 0x30 && address <= 0x35) return {EffectKind::Chorus, 15 + address - 0x30};
-    if (address >= 0x40 && address <= 0x60) return {EffectKind::Variation, address - 0x40};
-    if (address >= 0x70 && address <= 0x75) return {EffectKind::Variation, 33 + address - 0x70};
-    return {};
+    const auto where = midi::effectAddressOf(address);
+    return {where.kind, where.index};
 }
 
 SetInterpreter::SetInterpreter(image::SynthImage& image, SetKind kind)

@@ -45,6 +45,8 @@ class SetInterpreter {
     SetInterpreter(image::SynthImage& image, SetKind kind);
 
     void setAppliedListener(AppliedListener listener) { applied_ = std::move(listener); }
+    // For a stream without the text that names its module (raw system-exclusive data).
+    void assumeMadeFor(MadeFor madeFor) { madeFor_ = madeFor; }
 
     // Offer every system-exclusive and meta event of the file, in order: the status (F0,
     // F7 or FF) and the data block as the container keeps it.

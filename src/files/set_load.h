@@ -25,4 +25,9 @@ LoadReport loadSetInto(const std::filesystem::path& path, SetKind kind, TxMidiDa
                        image::SynthImage& image, midi::MidiPort& port, midi::XgMessages& messages,
                        const std::function<void()>& beforeTakeOver = {});
 
+// The same for a raw system-exclusive file, taken as a whole set.
+LoadReport loadSysExInto(const std::filesystem::path& path, image::SynthImage& image,
+                         midi::MidiPort& port, midi::XgMessages& messages,
+                         const std::function<void()>& beforeTakeOver = {});
+
 } // namespace files

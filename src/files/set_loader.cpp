@@ -193,6 +193,20 @@ LoadedSet readSetBytes(std::span<const std::uint8_t> bytes, SetKind kind,
     return loaded;
 }
 
+LoadedSet readSysExMessages(std::span<const std::span<const std::uint8_t>> messages, SetKind kind,
+                            const image::SynthImage& current, midi::SynthType type,
+                            const AppliedListener& listener) {
+    auto loaded = prepare(kind, current);
+    SetInterpreter reader(*loaded.image, kind);
+    reader.setAppliedListener(listener);
+    // Raw messages do not say for which module they were made: the one in use is assumed.
+    reader.assumeMadeFor(type == SynthType::Db50 ? MadeFor::Db50 : MadeFor::Qs300);
+    for (const auto message : messages)
+        if (message.size() > 1) reader.apply(statusSysEx, message.subspan(1));
+    afterReading(loaded, reader, kind, type);
+    return loaded;
+}
+
 void rememberLoadedState(image::SynthImage& image) {
     image.loadedParts = image.parts;
     image::takeEffectSnapshot(image);

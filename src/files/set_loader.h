@@ -37,6 +37,12 @@ LoadedSet readSetBytes(std::span<const std::uint8_t> bytes, SetKind kind,
                        const image::SynthImage& current, midi::SynthType type,
                        const AppliedListener& listener = {});
 
+// The same for system-exclusive messages (F0 ... F7 each) that have been split off a raw
+// stream or received from the module.
+LoadedSet readSysExMessages(std::span<const std::span<const std::uint8_t>> messages, SetKind kind,
+                            const image::SynthImage& current, midi::SynthType type,
+                            const AppliedListener& listener = {});
+
 // The last step once the image has been sent: the loaded copy of the part table and the
 // snapshot of the effect blocks, against which the File menu counts changes.
 void rememberLoadedState(image::SynthImage& image);

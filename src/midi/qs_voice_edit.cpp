@@ -120,9 +120,23 @@ bool QsVoiceEdit::SendEditVoice() {
 void QsVoiceEdit::initializeElement() {
     const auto initial = image::defaultElement();
     std::copy(initial.begin(), initial.end(), image::elementOf(voice(), element_).begin());
+    sendElementChange(element_);
+}
+
+bool QsVoiceEdit::copyElement(int source, int destination) {
+    if (source == destination || !elementAvailable(source) || !elementAvailable(destination))
+        return false;
+    const auto from = image::elementOf(voice(), source);
+    std::copy(from.begin(), from.end(), image::elementOf(voice(), destination).begin());
+    element_ = destination;
+    sendElementChange(destination);
+    return true;
+}
+
+void QsVoiceEdit::sendElementChange(int element) {
     switch (type()) {
     case SynthType::Db50:
-        if (element_ < 2 || !pairedOnTwoParts())
+        if (element < 2 || !pairedOnTwoParts())
             sendGuarded(voice());
         else
             sendSecondDump();
@@ -154,6 +168,11 @@ image::VoiceRecord QsVoiceEdit::compactedVoice() {
     }
     image::renewVoiceDumpChecksum(voice());
     return image::voiceRecordFromDump(voice());
+}
+
+int copyDestinationFor(int currentElement, bool fourElements) {
+    if (fourElements) return currentElement < 3 ? currentElement + 1 : 2;
+    return currentElement == 0 ? 1 : 0;
 }
 
 } // namespace midi

@@ -66,6 +66,10 @@ class QsVoiceEdit {
     // Puts the initial element in place of the current one and sends what changed ("Other
     // XG" modules get nothing; the next send carries it).
     void initializeElement();
+    // Copies all 80 bytes of element `source` over element `destination` (the element
+    // switch stays), makes the destination current and sends what changed as above. The
+    // same element, or one not available, changes and sends nothing (returns false).
+    bool copyElement(int source, int destination);
 
     // Closing: elements moved to the front (sent again if any moved), then the voice kept
     // in the part's entry (and the second dump in the next part's on a DB-50 pair).
@@ -79,6 +83,8 @@ class QsVoiceEdit {
   private:
     bool sendGuarded(image::VoiceDump& dump);
     void sendSecondDump();
+    // Sends the dump that holds `element` after it changed ("Other XG" gets nothing).
+    void sendElementChange(int element);
 
     image::SynthImage& image_;
     XgMessages& messages_;
@@ -91,5 +97,9 @@ class QsVoiceEdit {
     int part_ = 0;
     int partAtOpen_ = 0;
 };
+
+// The destination offered first when copying the current element: the next element (the
+// fourth offers the third) with four elements, else the other of the two.
+int copyDestinationFor(int currentElement, bool fourElements);
 
 } // namespace midi

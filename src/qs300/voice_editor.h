@@ -34,6 +34,8 @@ class VoiceEditorHooks {
     // The voice name field (`Edit1`): shown over the surface with the name, or hidden.
     virtual void showNameField(const HitRect& /*area*/, const std::string& /*name*/) {}
     virtual void hideNameField() {}
+    // "RANDOM", "COPY" and "SCAN ": the window runs the command's dialog.
+    virtual void elementAidRequested(Command /*command*/) {}
 };
 
 inline constexpr editor::PopupList kAmpTemplateList = editor::PopupList::AmpEgTemplates;

@@ -192,6 +192,11 @@ bool VoiceEditor::pressCommand(int x, int y) {
         case Command::Random:
         case Command::Copy:
         case Command::Scan:
+            // The dialog takes the release; the button comes up when it is closed.
+            if (hooks_) hooks_->elementAidRequested(button.command);
+            pressedCommand_.reset();
+            paintCommands();
+            break;
         case Command::NameField:
             break;
         }

@@ -10,9 +10,7 @@
 #include "midi/memory_backend.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -103,14 +101,6 @@ struct SessionFixture {
 
     SessionFixture() { ensureApplication(); }
 };
-
-// A mouse event to `widget` at a point of its own.
-inline void sendMouse(QWidget& widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
-                      Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(local), QPointF(widget.mapToGlobal(local)), button, held,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &event);
-}
 
 inline Message bytes(std::initializer_list<int> values) {
     Message m;

@@ -238,3 +238,47 @@ TEST(SetFilesWhileSending, ALoadReturnsAtOnceShowsItsProgressAndAnEarlyCloseStop
 
 } // namespace
 } // namespace app
+
+namespace app {
+namespace {
+
+TEST_F(SetFiles, ExportNewImportSysExBringsTheSetBack) {
+    image().part(2, off::kPan) = 10;
+    image().drums[0].table[12][2] = 44;
+    image().variation.current[24] = 99;
+    const auto before = std::make_unique<image::SynthImage>(image());
+    answer(path("song"));
+    item("ExportSysEx1")->trigger();
+    EXPECT_EQ(files.asked.at(0).filters, QStringList({"SysEx Files (*.SYX *.syx)"}));
+    ASSERT_TRUE(std::filesystem::exists(path("song.syx")));
+    EXPECT_TRUE(f.prompts.errors.empty());
+
+    item("FileNewItem")->trigger();
+    EXPECT_EQ(image().part(2, off::kPan), 64);
+    f.backend.clearSent();
+    answer(path("song.syx"));
+    item("ImportSysEx1")->trigger();
+    EXPECT_TRUE(f.prompts.errors.empty());
+    EXPECT_EQ(image().parts, before->parts);
+    EXPECT_EQ(image().drums[0].table, before->drums[0].table);
+    EXPECT_EQ(image().variation.current, before->variation.current);
+    EXPECT_EQ(window->editorWindow().windowTitle(), "song.syx");
+    // The module got the imported set: a reset first.
+    ASSERT_FALSE(f.backend.sent().empty());
+    EXPECT_EQ(f.backend.sent().front(),
+              testing::bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+}
+
+TEST_F(SetFiles, ABrokenSysExFileIsReportedAndChangesNothing) {
+    { std::ofstream(path("cut.syx")) << "\xF0\x43\x10\x4C"; }
+    image().part(4, off::kVolume) = 3;
+    answer(path("cut.syx"));
+    item("ImportSysEx1")->trigger();
+    ASSERT_EQ(f.prompts.errors.size(), 1u);
+    EXPECT_NE(f.prompts.errors[0].find("cut.syx"), std::string::npos);
+    EXPECT_EQ(image().part(4, off::kVolume), 3);
+    EXPECT_TRUE(f.backend.sent().empty());
+}
+
+} // namespace
+} // namespace app

@@ -10,6 +10,7 @@
 
 #include "../core/module_mirror.h"
 #include "app_test_support.h"
+#include "surface_mouse.h"
 
 #include <QAbstractButton>
 #include <QAction>

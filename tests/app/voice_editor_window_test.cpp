@@ -12,7 +12,7 @@
 #include "image/voice_edit.h"
 #include "image/voice_layout.h"
 
-#include "app_test_support.h"
+#include "voice_editor_window_fixture.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -27,31 +27,7 @@ namespace {
 
 namespace el = image::voice::element;
 
-class VoiceEditorWindowTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        f.dir.writeIni(testing::kVirtualOutIni);
-        window = startUp(f.session, f.prompts, {});
-        image::assignUserVoice(f.session.image(), 0, image::factoryUserBank()[0], false);
-        window->show();
-        QCoreApplication::processEvents();
-        f.backend.clearSent();
-    }
-    TFXg& editor() { return window->editorWindow(); }
-    qs300::VoiceEditor& voiceEditor() { return editor().voiceEditor().editor(); }
-    void send(QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(local), QPointF(editor().mapToGlobal(local)), button, held,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&editor(), &event);
-    }
-    void click(QPoint p) {
-        send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
-    }
-
-    testing::SessionFixture f;
-    std::unique_ptr<TMF> window;
-};
+using VoiceEditorWindowTest = testing::VoiceEditorWindowFixture;
 
 TEST_F(VoiceEditorWindowTest, TheAttackPointDraggedFromTheToolStripSendsOneDump) {
     // "Aurora" sustains at the top with the fastest decays, so its decay points sit on the

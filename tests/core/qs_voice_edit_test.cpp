@@ -9,6 +9,8 @@
 #include "midi/qs_voice_edit.h"
 #include "midi/xg_messages.h"
 
+#include "qs_voice_edit_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -20,14 +22,10 @@
 namespace {
 
 using image::Byte;
-using Msg = std::vector<std::uint8_t>;
+using qs_voice_edit_testing::checksumHolds;
+using qs_voice_edit_testing::Msg;
 namespace e = image::voice::element;
 namespace v = image::voice;
-
-bool checksumHolds(const Msg& dump) {
-    const int sum = std::accumulate(dump.begin() + 4, dump.end() - 1, 0);
-    return dump.size() == 392 && (sum & 0x7F) == 0;
-}
 
 Byte dataByte(const Msg& dump, int offset) {
     return dump[static_cast<std::size_t>(9 + offset)];
@@ -49,33 +47,7 @@ Msg partParam(int part, int address, int value) {
             0xF7};
 }
 
-struct VoiceEdit : ::testing::Test {
-    midi::MemoryBackend backend{{"Module In"}, {"Module Out"}};
-    midi::ManualClock clock;
-    midi::MidiPort port{backend, clock};
-    std::unique_ptr<image::SynthImage> image = std::make_unique<image::SynthImage>();
-    midi::XgMessages xg{port, *image, clock};
-    midi::QsVoiceEdit edit{*image, xg, port};
-    std::vector<std::string> alerts;
-
-    void SetUp() override {
-        image::initialiseImage(*image);
-        port.FillDeviceLists();
-        port.OpenMidiOut(0);
-        xg.setAlertHandler([this](const std::string& text) { alerts.push_back(text); });
-    }
-    void use(midi::SynthType type, bool timeoutCheck = true) {
-        midi::SynthOptions o;
-        o.type = type;
-        o.timeoutCheck = timeoutCheck;
-        xg.setOptions(o);
-    }
-    // "Aurora": elements 1, 2 and 4 on.
-    void giveVoice(int part, bool twoParts) {
-        image::assignUserVoice(*image, part, image::factoryUserBank()[0], twoParts);
-    }
-    std::vector<Msg> sent() const { return backend.sent(); }
-};
+using VoiceEdit = qs_voice_edit_testing::QsVoiceEditFixture;
 
 TEST_F(VoiceEdit, AChecksumOverAMultipleOf128IsZero) {
     giveVoice(0, false);

@@ -190,6 +190,8 @@ const Command kSetCommands[] = {
     {"set-info", "set-info [--type db50|qs300|other] FILE", &setInfoCommand},
     {"send-set", "send-set --out NAME [--type db50|qs300|other] FILE", &sendSetCommand},
     {"save-set", "save-set [--type db50|qs300|other] IN OUT", &saveSetCommand},
+    {"syx2set", "syx2set IN.syx OUT.XGS", &syxToSetCommand},
+    {"set2syx", "set2syx IN.XGS OUT.syx", &setToSyxCommand},
 };
 
 } // namespace

@@ -12,4 +12,8 @@ namespace tool {
 int runSendSet(midi::Backend& backend, std::span<const std::string> args, std::ostream& out,
                std::ostream& err);
 
+// Raw system-exclusive files to set files and back.
+int syxToSetCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int setToSyxCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 } // namespace tool

@@ -1,6 +1,7 @@
 #include "set_names.h"
 
 #include "image/effect_types.h"
+#include "midi/parameter_names.h"
 
 #include <cstdio>
 
@@ -47,7 +48,7 @@ std::string describeApplied(const files::AppliedMessage& m, const image::SynthIm
                voiceName(image.partVoices[static_cast<std::size_t>(m.part)]) + "\"";
     case Target::Part:
         return "Part " + std::to_string(m.part + 1) + "  " +
-               std::string(partParameterName(m.index)) + " = " + value;
+               std::string(midi::partParameterName(m.index)) + " = " + value;
     case Target::Effect: {
         char address[16];
         std::snprintf(address, sizeof address, "02 01 %02X", effectAddress(m.effect, m.index));
@@ -55,7 +56,7 @@ std::string describeApplied(const files::AppliedMessage& m, const image::SynthIm
     }
     case Target::Drum:
         return "Drum setup " + std::to_string(m.setup) + " note " + std::to_string(m.note) + "  " +
-               std::string(drumParameterName(m.index)) + " = " + value;
+               std::string(midi::drumParameterName(m.index)) + " = " + value;
     }
     return {};
 }

@@ -8,9 +8,6 @@
 
 namespace tool {
 
-std::string_view partParameterName(int offset); // record offset 0..103
-std::string_view drumParameterName(int param);  // 0..15
-
 // The part (counted from one) or block, the parameter's name and the value:
 // "Drum setup 1 note 36  Level = 100".
 std::string describeApplied(const files::AppliedMessage& message, const image::SynthImage& image);

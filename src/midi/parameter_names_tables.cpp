@@ -1,10 +1,10 @@
-#include "set_names.h"
+#include "midi/parameter_names.h"
 
 #include "image/synth_image.h"
 
 #include <array>
 
-namespace tool {
+namespace midi {
 
 namespace {
 
@@ -143,4 +143,4 @@ std::string_view drumParameterName(int param) {
     return kDrumParameters[static_cast<std::size_t>(param)];
 }
 
-} // namespace tool
+} // namespace midi
