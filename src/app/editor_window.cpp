@@ -339,13 +339,13 @@ QListWidget* TFXg::makePopupList(editor::PopupList list) {
     widget->viewport()->installEventFilter(this);
     connect(widget, &QListWidget::itemClicked, this, [this, widget, list](QListWidgetItem* item) {
         reportErrors(prompts_, this,
-                     [&] { listOwner(list).popupListClicked(list, widget->row(item), false); });
+                     [&] { panels_->popupListClicked(list, widget->row(item), false); });
     });
-    connect(
-        widget, &QListWidget::itemDoubleClicked, this, [this, widget, list](QListWidgetItem* item) {
-            reportErrors(prompts_, this,
-                         [&] { listOwner(list).popupListClicked(list, widget->row(item), true); });
-        });
+    connect(widget, &QListWidget::itemDoubleClicked, this,
+            [this, widget, list](QListWidgetItem* item) {
+                reportErrors(prompts_, this,
+                             [&] { panels_->popupListClicked(list, widget->row(item), true); });
+            });
     popupLists_[list] = widget;
     return widget;
 }
@@ -398,7 +398,7 @@ bool TFXg::popupListKey(QObject* watched, QKeyEvent* key) {
         if (action == PopupKey::Close)
             hidePopupLists();
         else if (row >= 0)
-            reportErrors(prompts_, this, [&] { listOwner(id).popupListClicked(id, row, false); });
+            reportErrors(prompts_, this, [&] { panels_->popupListClicked(id, row, false); });
         return true;
     }
     return false;
@@ -416,18 +416,13 @@ bool TFXg::eventFilter(QObject* watched, QEvent* event) {
                 const int row = widget->row(widget->itemAt(mouse->position().toPoint()));
                 if (row >= 0) {
                     const editor::PopupList id = list;
-                    reportErrors(prompts_, this,
-                                 [&] { listOwner(id).popupListRightPressed(id, row); });
+                    reportErrors(prompts_, this, [&] { panels_->popupListRightPressed(id, row); });
                 }
                 return true;
             }
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-editor::Screen& TFXg::listOwner(editor::PopupList list) {
-    return panels_->screen(editor::Panels::ownerOf(list));
 }
 
 void TFXg::endDrags() {

@@ -118,7 +118,6 @@ class TFXg final : public QWidget, public editor::SurfaceHost {
     void applyCursor();
     QListWidget* makePopupList(editor::PopupList list);
     void makeDrumEditor();
-    editor::Screen& listOwner(editor::PopupList list);
     bool popupListKey(QObject* watched, QKeyEvent* key);
 
     Session& session_;

@@ -78,6 +78,11 @@ MainMenu buildMainMenu(QMainWindow& window) {
         m.history[i]->setEnabled(false);
     }
 
+    m.edit = bar->addMenu(QStringLiteral("&Edit"));
+    m.edit->setObjectName(QStringLiteral("Edit1"));
+    m.undo = addItem(m.edit, "Undo1", "&Undo");
+    m.redo = addItem(m.edit, "Redo1", "&Redo");
+
     m.job = bar->addMenu(QStringLiteral("&Job"));
     m.job->setObjectName(QStringLiteral("Job1"));
     m.copyPart = addItem(m.job, "CopyPart1", "&Copy Part ...");

@@ -16,12 +16,15 @@ namespace app {
 
 struct MainMenu {
     QMenu* file = nullptr;
+    QMenu* edit = nullptr;
     QMenu* job = nullptr;
     QMenu* option = nullptr;
     QMenu* view = nullptr;
     QMenu* help = nullptr;
 
     QAction* exit = nullptr;
+    QAction* undo = nullptr; // named after the step by the undo commands
+    QAction* redo = nullptr;
     QAction* historySeparator = nullptr;
     std::array<QAction*, 4> history{}; // of1 .. of4
     QAction* allNotesOff = nullptr;

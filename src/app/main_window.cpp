@@ -8,6 +8,7 @@
 #include "app/qs300_file_commands.h"
 #include "app/send_progress.h"
 #include "app/session.h"
+#include "app/undo_commands.h"
 #include "app/virtual_keyboard_window.h"
 #include "app/voice_editor_link.h"
 #include "image/image_init.h"
@@ -44,6 +45,8 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     });
     setWindowTitle(kProgramName);
     menu_ = buildMainMenu(*this);
+    undo_ = new UndoCommands(
+        session_, menu_, [this] { return editor_; }, this);
     connectMenu();
     connectVoiceEditorCommands();
 
@@ -141,6 +144,7 @@ void TMF::createEditorWindow() {
     editor_ = new TFXg(session_, prompts_);
     editor_->effects().setHooks(this);
     setFiles_->setHooks(this);
+    undo_->attachEditor(*editor_);
     midiInput_->setInputObserver([this](const std::vector<std::uint8_t>& message) {
         if (editor_) editor_->midiInput(message);
     });

@@ -31,6 +31,7 @@ class Session;
 class TFXg;
 class TXmidif;
 class TFk_maus;
+class UndoCommands;
 
 // Closes every modal dialog and message box that is open, innermost first.
 void closeModalDialogs();
@@ -71,6 +72,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks, public Set
     // The set, effect and drum file commands, "New", the history and "Refresh Drumsets".
     SetFileCommands& setFiles() { return *setFiles_; }
     const MainMenu& menu() const { return menu_; }
+    UndoCommands& undoCommands() { return *undo_; }
     // The QS300 voice and bank commands (made with the editor window).
     Qs300FileCommands& qs300Files() { return *qs300Files_; }
     // The prompts every window of the program uses: a box ends a running drag first.
@@ -135,6 +137,7 @@ class TMF final : public QMainWindow, public effects::ToolStripHooks, public Set
     std::unique_ptr<MidiInputRelay> midiInput_;
     SendProgress* sendProgress_ = nullptr;
     SetFileCommands* setFiles_ = nullptr;
+    UndoCommands* undo_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     TFXg* editor_ = nullptr;
     std::unique_ptr<Qs300FileCommands> qs300Files_;

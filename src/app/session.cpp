@@ -25,7 +25,7 @@ Session::Session(midi::Backend& backend, midi::Clock& clock, files::AppPaths pat
     : backend_(backend), clock_(clock), paths_(std::move(paths)),
       image_(std::make_unique<image::SynthImage>()), monitorLog_(clock_),
       tap_(backend_, monitorLog_), port_(tap_, clock_, sender), messages_(port_, *image_, clock_),
-      portNames_(paths_.configFile()) {}
+      undo_(*image_, messages_), portNames_(paths_.configFile()) {}
 
 Session::~Session() = default;
 

@@ -10,6 +10,7 @@
 #include "image/synth_image.h"
 #include "midi/backend.h"
 #include "midi/clock.h"
+#include "midi/image_undo.h"
 #include "midi/midi_port.h"
 #include "midi/monitor_log.h"
 #include "midi/monitor_tap.h"
@@ -62,6 +63,7 @@ class Session {
     // Every message sent and received, for the MIDI monitor.
     midi::MonitorLog& monitorLog() { return monitorLog_; }
     midi::XgMessages& messages() { return messages_; }
+    midi::ImageUndo& undo() { return undo_; }
     files::IniPortNameStore& portNames() { return portNames_; }
 
     int zoomPercent() const { return zoomPercent_; }
@@ -79,6 +81,7 @@ class Session {
     midi::MonitorTap tap_; // the port sends through it
     midi::MidiPort port_;
     midi::XgMessages messages_;
+    midi::ImageUndo undo_;
     files::IniPortNameStore portNames_;
     std::unique_ptr<files::TxMidiData> container_;
     int zoomPercent_ = 100;

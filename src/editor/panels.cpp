@@ -1,5 +1,7 @@
 #include "editor/panels.h"
 
+#include "editor/edit_steps.h"
+
 namespace editor {
 namespace {
 
@@ -99,8 +101,10 @@ Panel Panels::target(int x, int y) const {
 
 void Panels::mouseDown(MouseButton button, Modifiers modifiers, int x, int y) {
     const Panel panel = target(x, y);
-    grab_ = panel;
     const HitRect place = placeOf(panel);
+    // A press during a drag (fine mode) belongs to the drag's step.
+    if (steps_ && !grab_) steps_->pressed(screen(panel), x - place.left, y - place.top);
+    grab_ = panel;
     screen(panel).mouseDown(button, modifiers, x - place.left, y - place.top);
 }
 
@@ -115,7 +119,9 @@ void Panels::mouseUp(MouseButton button, Modifiers modifiers, int x, int y) {
     const HitRect place = placeOf(panel);
     Screen& s = screen(panel);
     s.mouseUp(button, modifiers, x - place.left, y - place.top);
-    if (!s.dragging()) grab_.reset();
+    if (s.dragging()) return;
+    grab_.reset();
+    if (steps_) steps_->end();
 }
 
 void Panels::arrowKey(ArrowKey key) {
@@ -144,6 +150,18 @@ Panel Panels::ownerOf(PopupList list) {
         return Panel::VoiceEditor;
     }
     return Panel::Surface;
+}
+
+void Panels::popupListClicked(PopupList list, int item, bool doubleClick) {
+    if (steps_) steps_->listChosen();
+    screen(ownerOf(list)).popupListClicked(list, item, doubleClick);
+    if (steps_) steps_->end();
+}
+
+void Panels::popupListRightPressed(PopupList list, int item) {
+    if (steps_) steps_->listChosen();
+    screen(ownerOf(list)).popupListRightPressed(list, item);
+    if (steps_) steps_->end();
 }
 
 bool Panels::dragging() const {

@@ -14,6 +14,8 @@
 
 namespace editor {
 
+class EditSteps;
+
 enum class Panel { Surface = 0, KeyboardRange = 1, DrumEditor = 2, VoiceEditor = 3 };
 
 class Panels {
@@ -48,6 +50,11 @@ class Panels {
 
     // The list's clicks go to the screen that opened it.
     static Panel ownerOf(PopupList list);
+    void popupListClicked(PopupList list, int item, bool doubleClick);
+    void popupListRightPressed(PopupList list, int item);
+
+    // Every press and list choice from now on is marked as an undo step.
+    void setEditSteps(EditSteps* steps) { steps_ = steps; }
 
     bool dragging() const;
     // Every running drag ends as a release would (a message box takes the mouse).
@@ -70,6 +77,7 @@ class Panels {
 
     std::array<Slot, 4> slots_{};
     std::optional<Panel> grab_; // the screen that got the press, until it is over
+    EditSteps* steps_ = nullptr;
     draw::KnobScheme knobScheme_ = draw::KnobScheme::Yellow;
 };
 

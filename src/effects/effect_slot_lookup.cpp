@@ -2,6 +2,7 @@
 
 #include "effects/effect_tables.h"
 #include "image/effect_types.h"
+#include "midi/effect_addresses.h"
 
 #include <algorithm>
 
@@ -105,20 +106,7 @@ EffectSlot effectSlot(EffectKind kind, int typeIndex, int slot, Connection conne
 }
 
 int xgLowAddress(EffectKind kind, int blockIndex) {
-    // Each block skips the unused address after its return/pan/send bytes, so the bytes of
-    // parameters 11..16 sit a little higher than their index.
-    switch (kind) {
-    case EffectKind::Reverb:
-        if (blockIndex < 0 || blockIndex >= image::kReverbBlockSize) return -1;
-        return blockIndex <= 13 ? blockIndex : blockIndex + 2;
-    case EffectKind::Chorus:
-        if (blockIndex < 0 || blockIndex >= image::kChorusBlockSize) return -1;
-        return blockIndex <= 14 ? blockIndex + 32 : blockIndex + 33;
-    case EffectKind::Variation:
-        if (blockIndex < 0 || blockIndex >= image::kVariationBlockSize) return -1;
-        return blockIndex <= 32 ? blockIndex + 64 : blockIndex + 79;
-    }
-    return -1;
+    return midi::effectByteAddress(kind, blockIndex);
 }
 
 int slotStep(const SlotRecord& record) {

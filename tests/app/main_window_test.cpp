@@ -53,7 +53,7 @@ TEST(MainMenu, CaptionsAndWhatWorksToday) {
     const auto& menu = window->menu();
     QStringList bar;
     for (const QAction* action : window->menuBar()->actions()) bar << action->text();
-    EXPECT_EQ(bar, QStringList({"&File", "&Job", "&Option", "&View", "&Help"}));
+    EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Job", "&Option", "&View", "&Help"}));
     EXPECT_EQ(
         captions(menu.file).mid(0, 14),
         QStringList({"&New ...", "&1 Load Set ... (XGS,MID) ...", "&2 Load FX ... (XFX,MID) ...",

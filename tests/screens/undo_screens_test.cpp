@@ -1,0 +1,115 @@
+// Undo through the screens: random drags of strip and effect knobs and new effect types
+// made with the part editor and the effect editor, each marked as one step by the panels,
+// then everything undone and redone with a pretend module listening to every message.
+
+#include "editor/edit_steps.h"
+#include "editor/panels.h"
+#include "effect_editor_fixture.h"
+#include "midi/image_undo.h"
+
+#include "../core/module_mirror.h"
+
+#include <cstring>
+#include <random>
+
+namespace {
+
+using editor::MouseButton;
+using Msg = std::vector<std::uint8_t>;
+
+struct UndoScreens : effects::testing::EffectEditorFixture {
+    std::unique_ptr<midi::ImageUndo> undo;
+    std::unique_ptr<editor::EditSteps> steps;
+    std::unique_ptr<editor::Panels> panels;
+    std::vector<editor::NamedArea> knobs;
+
+    void SetUp() override {
+        EffectEditorFixture::SetUp();
+        undo = std::make_unique<midi::ImageUndo>(*image, xg);
+        steps = std::make_unique<editor::EditSteps>(*undo);
+        panels = std::make_unique<editor::Panels>(*editor);
+        panels->setEditSteps(steps.get());
+        for (const auto& area : panels->hitAreas()) {
+            const bool stripKnob = area.name[0] == 'P' && (area.name.ends_with(" Send") ||
+                                                           area.name.ends_with(" Volume") ||
+                                                           area.name.ends_with(" Panorama"));
+            if (stripKnob || area.name.find(" knob ") != std::string::npos) knobs.push_back(area);
+        }
+    }
+    void TearDown() override {
+        panels.reset();
+        EffectEditorFixture::TearDown();
+    }
+
+    void drag(const editor::NamedArea& area, int dy) {
+        panels->mouseDown(MouseButton::Left, {}, (area.rect.left + area.rect.right) / 2,
+                          (area.rect.top + area.rect.bottom) / 2);
+        for (int i = 0; i != dy; i += dy > 0 ? 1 : -1) {
+            const auto [x, y] = host.clamp(host.pointerX, host.pointerY + (dy > 0 ? 1 : -1));
+            host.pointerX = x;
+            host.pointerY = y;
+            panels->mouseMove({}, x, y);
+        }
+        panels->mouseUp(MouseButton::Left, {}, host.pointerX, host.pointerY);
+    }
+    std::vector<Msg> takeSent() {
+        auto all = backend.sent();
+        backend.clearSent();
+        return all;
+    }
+};
+
+TEST_F(UndoScreens, OneDragIsOneStepNamedAfterItsKnob) {
+    const auto knob = std::find_if(knobs.begin(), knobs.end(),
+                                   [](const auto& a) { return a.name == "P2 Volume"; });
+    ASSERT_NE(knob, knobs.end());
+    drag(*knob, -15);
+    EXPECT_GT(takeSent().size(), 10u);
+    EXPECT_EQ(undo->history().stepCount(), 1u);
+    EXPECT_EQ(undo->history().undoAction(), "Volume Part " + std::to_string(2));
+    undo->undo();
+    EXPECT_EQ(takeSent(),
+              (std::vector<Msg>{{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x0B, 100, 0xF7}}));
+}
+
+TEST_F(UndoScreens, FiveHundredScreenEditsUndoneAndRedone) {
+    ASSERT_GT(knobs.size(), 60u);
+    const auto start = std::make_unique<image::SynthImage>(*image);
+    testing_support::ModuleMirror module(*image);
+    std::mt19937 random(77);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int i = 0; i < 500; ++i) {
+        if (pick(10) == 0) {
+            const auto list =
+                pick(2) == 0 ? editor::PopupList::ReverbTypes : editor::PopupList::ChorusTypes;
+            steps->listChosen();
+            chooseType(list, pick(image::kReverbTypeCount));
+            steps->end();
+        } else {
+            drag(knobs[static_cast<std::size_t>(pick(static_cast<int>(knobs.size())))],
+                 pick(21) - 10);
+        }
+        module.receiveAll(takeSent());
+    }
+    module.expectHolds(*image, "after the edits");
+    const auto finish = std::make_unique<image::SynthImage>(*image);
+    ASSERT_GT(undo->history().stepCount(), 300u);
+
+    while (const image::UndoStep* step = undo->undo()) {
+        editor::showRestored(*editor, *step);
+        module.receiveAll(takeSent());
+        module.expectHolds(*image, "undo");
+        if (HasFailure()) return;
+    }
+    image->currentPart = start->currentPart;
+    EXPECT_EQ(std::memcmp(image.get(), start.get(), sizeof(image::SynthImage)), 0);
+    while (undo->redo()) {
+        module.receiveAll(takeSent());
+        module.expectHolds(*image, "redo");
+        if (HasFailure()) return;
+    }
+    image->currentPart = finish->currentPart;
+    EXPECT_EQ(std::memcmp(image.get(), finish.get(), sizeof(image::SynthImage)), 0);
+}
+
+} // namespace
