@@ -291,8 +291,8 @@ bool SetFileCommands::importSysExFrom(const std::filesystem::path& path) {
     if (TFXg* editor = editor_()) editor->endDrags();
     std::optional<files::LoadReport> report;
     reportErrors(prompts_, &window_, [&] {
-        report = files::loadSysExInto(path, session_.image(), session_.port(),
-                                      session_.messages(), [&] { closeVoiceEditor(); });
+        report = files::loadSysExInto(path, session_.image(), session_.port(), session_.messages(),
+                                      [&] { closeVoiceEditor(); });
     });
     if (!report) return false;
     for (const auto& notice : report->notices)

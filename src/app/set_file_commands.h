@@ -8,8 +8,8 @@
 #include "app/prompts.h"
 #include "app/set_file_hooks.h"
 #include "files/file_memory.h"
-#include "files/set_writer.h"
 #include "files/set_sections.h"
+#include "files/set_writer.h"
 
 #include <QObject>
 
