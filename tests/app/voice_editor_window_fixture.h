@@ -1,5 +1,5 @@
 #pragma once
-// The real window over the memory backend with part 1 playing the factory voice "Aurora",
+// The real window over the memory backend with the first part playing the factory voice "Aurora",
 // driven with Qt mouse events on the editor surface.
 
 #include "app/editor_window.h"
