@@ -1,6 +1,7 @@
 #pragma once
 // A freshly initialised image, the message layer on the memory backend and a selection.
 
+#include "core/part_param_message.h"
 #include "image/image_init.h"
 #include "image/voice_dump.h"
 #include "midi/clock.h"
@@ -18,17 +19,7 @@ namespace selection_test {
 
 using Msg = std::vector<std::uint8_t>;
 
-inline Msg partParam(int part, int address, int value) {
-    return {0xF0,
-            0x43,
-            0x10,
-            0x4C,
-            0x08,
-            static_cast<std::uint8_t>(part),
-            static_cast<std::uint8_t>(address),
-            static_cast<std::uint8_t>(value),
-            0xF7};
-}
+using testmsg::partParam;
 
 // Part mode, bank MSB, bank LSB, program, as a selection sends them.
 inline std::vector<Msg> voiceSelect(int part, int mode, int msb, int lsb, int program) {

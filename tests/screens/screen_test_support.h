@@ -3,6 +3,7 @@
 // host that records what the surface asks of the window, and a part editor wired to the
 // memory backend.
 
+#include "core/part_param_message.h"
 #include "draw/fonts.h"
 #include "editor/part_editor.h"
 #include "editor/surface_host.h"
@@ -34,18 +35,7 @@ inline void ensureApplication() {
 
 using Msg = std::vector<std::uint8_t>;
 
-// An XG part parameter change as the module receives it.
-inline Msg partParam(int part, int address, int value) {
-    return {0xF0,
-            0x43,
-            0x10,
-            0x4C,
-            0x08,
-            static_cast<std::uint8_t>(part),
-            static_cast<std::uint8_t>(address),
-            static_cast<std::uint8_t>(value),
-            0xF7};
-}
+using testmsg::partParam;
 
 // Records the requests; the pointer it keeps is the virtual one, clamped to the
 // confinement the way the window keeps it.
