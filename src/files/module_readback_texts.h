@@ -1,0 +1,21 @@
+#pragma once
+// What "Get From Module" tells the user when the module did not answer everything.
+
+#include "files/module_readback.h"
+
+#include <string>
+
+namespace files {
+
+// The sections not read, in request order, as one line: "System, Reverb, Parts 3, 5-7,
+// Drum Setup 1 (4 Notes)". A section of which nothing was read is named alone; one of
+// which some requests were read says how many notes or which parts were missed.
+std::string notReadList(const std::vector<DumpRequest>& plan,
+                        const std::vector<MissedRequest>& missed);
+
+// The whole message for an ended reading; empty when there is nothing to tell (every
+// request answered, or cancelled).
+std::string readbackMessage(ReadbackOutcome outcome, const std::vector<DumpRequest>& plan,
+                            const std::vector<MissedRequest>& missed);
+
+} // namespace files
