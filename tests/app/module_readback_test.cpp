@@ -6,7 +6,13 @@
 #include "app/readback_dialog.h"
 #include "app/startup.h"
 #include "app/undo_commands.h"
+#include "app/voice_editor_link.h"
+#include "editor/panels.h"
 #include "files/module_readback.h"
+#include "files/syx_file.h"
+#include "image/qs300_factory.h"
+#include "image/user_voice_assign.h"
+#include "midi/module_simulator.h"
 
 #include "app_test_support.h"
 
@@ -146,6 +152,49 @@ TEST_F(GetFromModule, WhatWasReadIsOneUndoStepAndTheRestIsListed) {
     EXPECT_EQ(f.session.undo().history().undoAction(), "Get From Module");
     window->undoCommands().undo();
     EXPECT_EQ(image().system.masterVolume, 127);
+}
+
+TEST_F(GetFromModule, AWholeModuleBecomesTheImageOnEveryScreenAsOneStep) {
+    start(kModuleIni);
+    // The module holds a set of its own; the editor plays a user voice in its editor.
+    midi::ModuleSimulator module;
+    auto set = std::make_unique<image::SynthImage>(image());
+    set->part(4, off::kVolume) = 12;
+    set->part(5, off::kPan) = 3;
+    set->variation.typeIndex = 5;
+    set->variation.current = set->variation.rows[4];
+    set->drums[0].table[30][2] = 9;
+    const auto stream = files::buildSysExStream(*set, files::sectionsOf(files::SetKind::Set), {});
+    for (const auto message : files::splitSysEx(stream)) module.receive(message);
+    f.backend.answerWith([&](midi::Bytes m) { return module.receive(m); });
+    image::assignUserVoice(image(), 6, image::factoryUserBank()[0], false);
+    auto& editor = window->editorWindow();
+    editor.editor().selectPart(6);
+    ASSERT_TRUE(editor.voiceEditor().open(6));
+    f.backend.clearSent();
+    const auto before = std::make_unique<image::SynthImage>(image());
+
+    trigger();
+    EXPECT_TRUE(f.prompts.messages.empty());
+    EXPECT_TRUE(f.prompts.errors.empty());
+    EXPECT_FALSE(editor.panels().isOpen(editor::Panel::VoiceEditor));
+    EXPECT_EQ(image().part(4, off::kVolume), 12);
+    EXPECT_EQ(image().part(5, off::kPan), 3);
+    EXPECT_EQ(image().variation.typeIndex, 5);
+    EXPECT_EQ(image().drums[0].table[30][2], 9);
+    EXPECT_FALSE(image().hasUserVoice(6));
+    EXPECT_EQ(image().currentPart, 6);
+    EXPECT_EQ(editor.windowTitle(), "Module");
+    // Of the XG messages only the requests went out: the module holds the image already.
+    // (The voice editor hands its voice to the module as it closes.)
+    for (const auto& m : f.backend.sent())
+        if (m[3] == 0x4C) EXPECT_EQ(m[2] & 0xF0, 0x20);
+
+    window->undoCommands().updateMenu();
+    EXPECT_EQ(f.session.undo().history().undoAction(), "Get From Module");
+    window->undoCommands().undo();
+    EXPECT_EQ(image().parts, before->parts);
+    EXPECT_EQ(image().variation.typeIndex, before->variation.typeIndex);
 }
 
 } // namespace
