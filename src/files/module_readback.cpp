@@ -170,12 +170,14 @@ void ModuleReadback::finish() {
 }
 
 LoadedSet ModuleReadback::takeResult() {
+    const bool read = outcome_ == ReadbackOutcome::Complete || outcome_ == ReadbackOutcome::Partial;
+    if (taken_ || !read) return {};
+    taken_ = true;
     if (outcome_ == ReadbackOutcome::Complete) {
         // Everything the module holds came: read like a set, from a reset image.
         const std::vector<std::span<const std::uint8_t>> messages(answers_.begin(), answers_.end());
         return readSysExMessages(messages, SetKind::Set, *original_, type_);
     }
-    if (outcome_ != ReadbackOutcome::Partial) return {};
     auto loaded = reading_->finish();
     keepWhatWasNotRead(*loaded.image);
     return loaded;

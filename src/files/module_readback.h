@@ -62,7 +62,8 @@ class ModuleReadback {
 
     // What was read, once the reading ended with something read: everything read from a
     // reset image when every request was answered, otherwise what was read over the image
-    // as it was, with the drum setups and voices that could not be read kept.
+    // as it was, with the drum setups and voices that could not be read kept. Taken once:
+    // afterwards, and for any other outcome, the result holds no image.
     LoadedSet takeResult();
 
   private:
@@ -95,6 +96,7 @@ class ModuleReadback {
     std::size_t next_ = 0; // the request waited for, or the next to go
     bool waiting_ = false;
     bool sending_ = false;
+    bool taken_ = false;
     midi::Millis sentAt_{0};
     ReadbackOutcome outcome_ = ReadbackOutcome::Running;
 };

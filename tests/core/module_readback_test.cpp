@@ -93,6 +93,7 @@ TEST_F(Readback, AnAnswerSendsTheNextRequestAtOnceAndIsApplied) {
     // What the module did not tell stays as the editor had it.
     EXPECT_EQ(result.image->part(3, image::offset::kPan), 11);
     EXPECT_EQ(result.image->drums[0].table, rig.image->drums[0].table);
+    EXPECT_EQ(reader.takeResult().image, nullptr);
     EXPECT_EQ(files::readbackMessage(reader.outcome(), reader.plan(), reader.missed()),
               "Not Everything Could Be Read From The Module.\nNot Read: Reverb, Chorus, "
               "Variation, " +
