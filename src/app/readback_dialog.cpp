@@ -1,5 +1,7 @@
 #include "app/readback_dialog.h"
 
+#include "files/module_readback_texts.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -60,6 +62,8 @@ template <typename Step> void ReadbackDialog::step(Step&& action) {
         // The port failed: the reader has stopped; the command tells the user.
         error_ = e.what();
     }
+    if (const auto* request = reader_.waitingFor())
+        label_->setText(QString::fromStdString(files::readingText(*request)));
     bar_->setMaximum(reader_.requestsPlanned());
     bar_->setValue(reader_.requestsDone());
     if (reader_.running()) return;

@@ -33,6 +33,7 @@ class ReadbackDialog final : public QDialog {
 
     // What the port raised while reading; the reading ended there.
     const std::string& error() const { return error_; }
+    QLabel& label() const { return *label_; }
     QProgressBar& bar() const { return *bar_; }
     QPushButton& cancelButton() const { return *cancel_; }
 

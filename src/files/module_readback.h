@@ -56,6 +56,8 @@ class ModuleReadback {
     // of the drum notes still to come.
     int requestsDone() const { return static_cast<int>(next_); }
     int requestsPlanned() const;
+    // The request whose answer is awaited, or nullptr.
+    const DumpRequest* waitingFor() const { return waiting_ ? &plan_[next_] : nullptr; }
     // Every request planned, in the order they went out (or would have).
     const std::vector<DumpRequest>& plan() const { return plan_; }
     const std::vector<MissedRequest>& missed() const { return missed_; }

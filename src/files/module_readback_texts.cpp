@@ -78,7 +78,28 @@ std::string drumSetupItems(const std::vector<DumpRequest>& plan,
     return text;
 }
 
+const SectionName& nameOf(ModuleSection section) {
+    return *std::find_if(kSectionNames.begin(), kSectionNames.end(),
+                         [&](const SectionName& n) { return n.section == section; });
+}
+
 } // namespace
+
+std::string readingText(const DumpRequest& request) {
+    std::string text = std::string("Reading ") + nameOf(request.section).one;
+    switch (request.section) {
+    case ModuleSection::Part:
+    case ModuleSection::Voice:
+        text += std::to_string(request.index + 1);
+        break;
+    case ModuleSection::DrumSetup:
+        text += std::to_string(request.index + 1) + ", Note " + std::to_string(request.message[5]);
+        break;
+    default:
+        break;
+    }
+    return text + " ...";
+}
 
 std::string notReadList(const std::vector<DumpRequest>& plan,
                         const std::vector<MissedRequest>& missed) {

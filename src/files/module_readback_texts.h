@@ -13,6 +13,10 @@ namespace files {
 std::string notReadList(const std::vector<DumpRequest>& plan,
                         const std::vector<MissedRequest>& missed);
 
+// What the progress dialog says while the answer to `request` is awaited: "Reading
+// Reverb ...", "Reading Drum Setup 1, Note 38 ...".
+std::string readingText(const DumpRequest& request);
+
 // The whole message for an ended reading; empty when there is nothing to tell (every
 // request answered, or cancelled).
 std::string readbackMessage(ReadbackOutcome outcome, const std::vector<DumpRequest>& plan,

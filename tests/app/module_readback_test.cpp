@@ -17,6 +17,7 @@
 #include "app_test_support.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -120,8 +121,14 @@ TEST_F(GetFromModule, CancelStopsTheRequestsAndKeepsTheImage) {
         return m.size() == 8 && m[4] == 0 ? std::vector<testing::Message>{systemDump()}
                                           : std::vector<testing::Message>{};
     });
-    atTick = [](ReadbackDialog& dialog) { dialog.cancelButton().click(); };
+    QString shown;
+    atTick = [&](ReadbackDialog& dialog) {
+        shown = dialog.label().text();
+        dialog.cancelButton().click();
+    };
     trigger();
+    // The system block came; the reverb was asked for when Cancel was pressed.
+    EXPECT_EQ(shown, "Reading Reverb ...");
     EXPECT_TRUE(f.prompts.messages.empty());
     EXPECT_EQ(image().system.masterVolume, 127);
     const auto sent = f.backend.sentCount();

@@ -142,6 +142,15 @@ TEST_F(Readback, CancelStopsAtOnceAndKeepsNothing) {
     EXPECT_EQ(files::readbackMessage(reader.outcome(), reader.plan(), reader.missed()), "");
 }
 
+TEST(ReadbackTexts, TheDialogSaysWhatIsBeingRead) {
+    const auto blocks = files::blockRequests(0);
+    EXPECT_EQ(files::readingText(blocks[0]), "Reading System ...");
+    EXPECT_EQ(files::readingText(blocks[6]), "Reading Variation ...");
+    EXPECT_EQ(files::readingText(blocks[7 + 2 * 4 + 1]), "Reading " + kPart + "5 ...");
+    const auto drums = files::drumRequests(*settest::freshImage(), 0);
+    EXPECT_EQ(files::readingText(drums[25]), "Reading Drum Setup 1, Note 38 ...");
+}
+
 TEST(ReadbackTexts, NameWhatWasMissedInRequestOrder) {
     auto plan = files::blockRequests(0);
     std::vector<files::MissedRequest> missed;
