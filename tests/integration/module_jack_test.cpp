@@ -1,0 +1,111 @@
+// The simulated module behind its virtual device, with the program's real backend opening
+// it as output and input over a running JACK server.
+
+#include "integration/jack_peer.h"
+
+#include "image/image_init.h"
+#include "midi/clock.h"
+#include "midi/errors.h"
+#include "midi/midi_port.h"
+#include "midi/rtmidi/rtmidi_backend.h"
+#include "midi/rtmidi/simulated_module.h"
+#include "midi/block_dumps.h"
+#include "midi/xg_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+using namespace jackpeer;
+
+std::unique_ptr<midi::SimulatedModule> openModule(const std::string& name) {
+    try {
+        return std::make_unique<midi::SimulatedModule>(name, midi::MidiSystem::Jack, 0);
+    } catch (const midi::BackendError&) {
+        return nullptr;
+    }
+}
+
+// The program's port with the module chosen as output and as input, as in the port dialog.
+struct EditorSide {
+    midi::RtMidiBackend backend;
+    midi::SteadyClock clock;
+    midi::MidiPort port{backend, clock};
+    Received received;
+
+    bool open(const std::string& moduleName) {
+        port.FillDeviceLists();
+        const int out = lineOf(port.outputLines(), "JACK: " + moduleName + ":MIDI In");
+        const int in = lineOf(port.inputLines(), "JACK: " + moduleName + ":MIDI Out");
+        if (out < 2 || in < 1) return false;
+        port.setInputHandler([this](midi::Bytes m) {
+            std::lock_guard lock(received.mutex);
+            received.messages.emplace_back(m.begin(), m.end());
+        });
+        port.OpenMidiOut(midi::MidiPort::outputIdOfLine(out));
+        port.OpenMidiIn(midi::MidiPort::inputIdOfLine(in));
+        return true;
+    }
+};
+
+TEST(ModuleOverJack, TheProgramReadsBackWhatItSentAsExactDumps) {
+    auto module = openModule("SimModuleRead");
+    if (!module) SKIP_OR_FAIL_WITHOUT_SERVER();
+    module->start();
+    EditorSide editor;
+    ASSERT_TRUE(editor.open("SimModuleRead")) << "the module's ports are not listed";
+
+    auto image = std::make_unique<image::SynthImage>();
+    image::initialiseImage(*image);
+    midi::XgMessages xg(editor.port, *image, editor.clock);
+    xg.setOptions(midi::SynthOptions{midi::SynthType::OtherXg});
+    const int base = 4 * image::kPartRecordSize;
+    image->parts[base + image::offset::kVolume] = 55;
+    xg.SendPartParam(4, base + image::offset::kVolume, 55);
+    image->parts[base + image::offset::kPan] = 20;
+    xg.SendPartParam(4, base + image::offset::kPan, 20);
+    editor.port.SendLong(Msg{0xF0, 0x43, 0x20, 0x4C, 0x08, 0x04, 0x00, 0xF7});
+    editor.port.SendLong(Msg{0xF0, 0x43, 0x20, 0x4C, 0x08, 0x04, 0x30, 0xF7});
+
+    midi::Message<52> partA{};
+    midi::Message<74> partB{};
+    midi::XgTemplates templates;
+    partA = templates.partDumpA;
+    partB = templates.partDumpB;
+    midi::fillPartDumpA(partA, *image, 4, midi::SynthType::OtherXg);
+    midi::fillPartDumpB(partB, *image, 4);
+    const auto answers = editor.received.waitFor(2);
+    EXPECT_EQ(answers,
+              (std::vector<Msg>{Msg(partA.begin(), partA.end()), Msg(partB.begin(), partB.end())}));
+    EXPECT_EQ(
+        module->withSimulator([](const midi::ModuleSimulator& s) { return s.takenMessages(); }),
+        4u);
+}
+
+TEST(ModuleOverJack, ASilentModuleTakesEverythingAndAnswersNothing) {
+    auto module = openModule("SimModuleSilent");
+    if (!module) SKIP_OR_FAIL_WITHOUT_SERVER();
+    module->withSimulator([](midi::ModuleSimulator& s) { s.setSilent(true); });
+    module->start();
+    EditorSide editor;
+    ASSERT_TRUE(editor.open("SimModuleSilent"));
+
+    editor.port.SendLong(Msg{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x33, 0xF7});
+    editor.port.SendLong(Msg{0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7});
+    ASSERT_TRUE(waitUntil([&] {
+        return module->withSimulator(
+                   [](const midi::ModuleSimulator& s) { return s.receivedMessages(); }) == 2;
+    }));
+    EXPECT_EQ(module->withSimulator(
+                  [](const midi::ModuleSimulator& s) { return s.image().system.masterVolume; }),
+              0x33);
+    std::this_thread::sleep_for(50ms);
+    std::lock_guard lock(editor.received.mutex);
+    EXPECT_TRUE(editor.received.messages.empty());
+}
+
+} // namespace
