@@ -348,10 +348,6 @@ TEST(ModuleSimulator, UserVoiceDumpIsKeptAndAnsweredWithAFreshChecksum) {
     EXPECT_EQ(module.memory().voice(5), sent);
 }
 
-} // namespace
-
-namespace {
-
 // Many edits of every kind the editor makes, brought over by the program's own difference
 // sender: the module must end up holding the editor's image.
 TEST_F(ModuleAndProgram, RandomEditsSentAsDifferencesLeaveTheModuleHoldingTheImage) {

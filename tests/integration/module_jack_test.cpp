@@ -1,15 +1,12 @@
 // The simulated module behind its virtual device, with the program's real backend opening
 // it as output and input over a running JACK server.
 
-#include "integration/jack_peer.h"
+#include "integration/editor_side.h"
 
 #include "image/image_init.h"
-#include "midi/clock.h"
-#include "midi/errors.h"
-#include "midi/midi_port.h"
-#include "midi/rtmidi/rtmidi_backend.h"
-#include "midi/rtmidi/simulated_module.h"
 #include "midi/block_dumps.h"
+#include "midi/errors.h"
+#include "midi/rtmidi/simulated_module.h"
 #include "midi/xg_messages.h"
 
 #include <gtest/gtest.h>
@@ -29,28 +26,6 @@ std::unique_ptr<midi::SimulatedModule> openModule(const std::string& name) {
         return nullptr;
     }
 }
-
-// The program's port with the module chosen as output and as input, as in the port dialog.
-struct EditorSide {
-    midi::RtMidiBackend backend;
-    midi::SteadyClock clock;
-    midi::MidiPort port{backend, clock};
-    Received received;
-
-    bool open(const std::string& moduleName) {
-        port.FillDeviceLists();
-        const int out = lineOf(port.outputLines(), "JACK: " + moduleName + ":MIDI In");
-        const int in = lineOf(port.inputLines(), "JACK: " + moduleName + ":MIDI Out");
-        if (out < 2 || in < 1) return false;
-        port.setInputHandler([this](midi::Bytes m) {
-            std::lock_guard lock(received.mutex);
-            received.messages.emplace_back(m.begin(), m.end());
-        });
-        port.OpenMidiOut(midi::MidiPort::outputIdOfLine(out));
-        port.OpenMidiIn(midi::MidiPort::inputIdOfLine(in));
-        return true;
-    }
-};
 
 TEST(ModuleOverJack, TheProgramReadsBackWhatItSentAsExactDumps) {
     auto module = openModule("SimModuleRead");
