@@ -61,6 +61,35 @@ TEST(ModuleOverJack, TheProgramReadsBackWhatItSentAsExactDumps) {
         4u);
 }
 
+// A whole read-back asks 114 questions at once; every answer comes back, whole and in order.
+TEST(ModuleOverJack, AWholeReadBackArrivesInOrder) {
+    auto module = openModule("SimModuleWhole");
+    if (!module) SKIP_OR_FAIL_WITHOUT_SERVER();
+    module->start();
+    EditorSide editor;
+    ASSERT_TRUE(editor.open("SimModuleWhole"));
+
+    std::vector<Msg> requests;
+    for (std::uint8_t low : {0x00, 0x20, 0x40})
+        requests.push_back({0xF0, 0x43, 0x20, 0x4C, 0x02, 0x01, low, 0xF7});
+    for (std::uint8_t p = 0; p < image::kPartCount; ++p) {
+        requests.push_back({0xF0, 0x43, 0x20, 0x4C, 0x08, p, 0x00, 0xF7});
+        requests.push_back({0xF0, 0x43, 0x20, 0x4C, 0x08, p, 0x30, 0xF7});
+    }
+    for (int note = image::kFirstDrumNote; note <= midi::kLastDrumNote; ++note)
+        requests.push_back(
+            {0xF0, 0x43, 0x20, 0x4C, 0x30, static_cast<std::uint8_t>(note), 0x00, 0xF7});
+    for (const Msg& request : requests) editor.port.SendLong(request);
+
+    // The same questions put to a module of its own, in the test, give the expected answers.
+    midi::ModuleSimulator reference;
+    std::vector<Msg> expected;
+    for (const Msg& request : requests)
+        for (auto& answer : reference.receive(request)) expected.push_back(std::move(answer));
+    ASSERT_EQ(expected.size(), 6u + 32u + 79u);
+    EXPECT_EQ(editor.received.waitFor(expected.size()), expected);
+}
+
 TEST(ModuleOverJack, ASilentModuleTakesEverythingAndAnswersNothing) {
     auto module = openModule("SimModuleSilent");
     if (!module) SKIP_OR_FAIL_WITHOUT_SERVER();

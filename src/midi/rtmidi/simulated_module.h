@@ -23,7 +23,8 @@ namespace midi {
 class SimulatedModule {
   public:
     enum class Direction { Received, Answered };
-    // Told about every message taken from the input and every answer sent, in order.
+    // Told about every message taken from the input and every answer sent, in order, on the
+    // pumping thread. Set it before pumping starts.
     using Listener = std::function<void(Direction, Bytes message)>;
 
     // Opens the device (throws BackendError); device number 0..15.
