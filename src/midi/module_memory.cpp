@@ -6,6 +6,7 @@
 #include "midi/effect_parameter_names.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace midi {
 
@@ -53,6 +54,20 @@ void loadPresetRow(State& state, const std::array<typename State::Block, Rows>& 
     // Several codes may share a type's row; the block keeps the code it was sent.
     state.current[0] = msb;
     state.current[1] = lsb;
+}
+
+// The current block of an effect, writable or not as the image is.
+template <class Image> auto blockOf(Image& img, image::EffectKind kind) {
+    using Span = decltype(std::span(img.reverb.current.data(), 0));
+    switch (kind) {
+    case image::EffectKind::Reverb:
+        return Span(img.reverb.current);
+    case image::EffectKind::Chorus:
+        return Span(img.chorus.current);
+    case image::EffectKind::Variation:
+        return Span(img.variation.current);
+    }
+    return Span();
 }
 
 } // namespace
@@ -211,19 +226,11 @@ bool ModuleMemory::writePart(int part, int address, std::uint8_t value) {
 // ---- effects ------------------------------------------------------------------------------
 
 std::span<std::uint8_t> ModuleMemory::effectBlock(image::EffectKind kind) {
-    switch (kind) {
-    case image::EffectKind::Reverb:
-        return image_->reverb.current;
-    case image::EffectKind::Chorus:
-        return image_->chorus.current;
-    case image::EffectKind::Variation:
-        return image_->variation.current;
-    }
-    return {};
+    return blockOf(*image_, kind);
 }
 
 std::span<const std::uint8_t> ModuleMemory::effectBlock(image::EffectKind kind) const {
-    return const_cast<ModuleMemory*>(this)->effectBlock(kind);
+    return blockOf(std::as_const(*image_), kind);
 }
 
 void ModuleMemory::writeEffect(int address, std::uint8_t value, bool lastOfMessage) {

@@ -4,11 +4,13 @@
 #include "image/image_init.h"
 #include "image/voice_dump.h"
 #include "message_rig.h"
+#include "midi/image_difference.h"
 #include "midi/module_simulator.h"
 #include "part_param_message.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace {
@@ -344,6 +346,59 @@ TEST(ModuleSimulator, UserVoiceDumpIsKeptAndAnsweredWithAFreshChecksum) {
     // XG System On keeps the user voices.
     take(module, {0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
     EXPECT_EQ(module.memory().voice(5), sent);
+}
+
+// Many edits of every kind the editor makes, brought over by the program's own difference
+// sender: the module must end up holding the editor's image.
+TEST_F(ModuleAndProgram, RandomEditsSentAsDifferencesLeaveTheModuleHoldingTheImage) {
+    std::mt19937 random(18);
+    const auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 40; ++round) {
+        const auto held = std::make_unique<image::SynthImage>(*rig.image);
+        auto& img = *rig.image;
+        for (int edit = 0; edit < 15; ++edit) {
+            switch (below(5)) {
+            case 0: {
+                const int offset = below(image::kPartRecordSize);
+                if (offset == off::kDetune || offset == off::kDetuneFiller ||
+                    offset == off::kBankMsb || offset == off::kBankLsb || offset == off::kProgram ||
+                    offset == off::kPartMode)
+                    break;
+                img.part(below(image::kPartCount), offset) = static_cast<std::uint8_t>(below(128));
+                break;
+            }
+            case 4:
+                img.part(below(image::kPartCount), off::kDetune) =
+                    static_cast<std::uint8_t>(below(256));
+                break;
+            case 1: {
+                const int type = 1 + below(image::kChorusTypeCount - 1);
+                img.chorus.typeIndex = type;
+                img.chorus.current = image::kChorusPresetRows[static_cast<std::size_t>(type - 1)];
+                img.chorus.current[2 + static_cast<std::size_t>(below(19))] =
+                    static_cast<std::uint8_t>(below(128));
+                break;
+            }
+            case 2:
+                img.reverb.current[2 + static_cast<std::size_t>(below(18))] =
+                    static_cast<std::uint8_t>(below(128));
+                break;
+            default:
+                img.drums[0].table[static_cast<std::size_t>(below(image::kDrumSlotCount))]
+                                  [static_cast<std::size_t>(below(image::kDrumParamCount))] =
+                    static_cast<std::uint8_t>(below(128));
+                img.system.masterVolume = static_cast<std::uint8_t>(below(128));
+                break;
+            }
+        }
+        midi::sendImageDifference(*held, img, rig.xg);
+        sendAndClear();
+        ASSERT_EQ(module.image().parts, img.parts) << "round " << round;
+        ASSERT_EQ(module.image().chorus.current, img.chorus.current) << "round " << round;
+        ASSERT_EQ(module.image().reverb.current, img.reverb.current) << "round " << round;
+        ASSERT_EQ(module.image().drums[0].table, img.drums[0].table) << "round " << round;
+        ASSERT_EQ(module.image().system.masterVolume, img.system.masterVolume);
+    }
 }
 
 } // namespace
