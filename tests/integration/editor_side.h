@@ -18,8 +18,12 @@ namespace jackpeer {
 struct EditorSide {
     midi::RtMidiBackend backend;
     midi::SteadyClock clock;
-    midi::MidiPort port{backend, clock};
+    midi::MidiPort port;
     Received received;
+
+    // The program itself sends from a thread of its own (Threaded).
+    explicit EditorSide(midi::SenderMode mode = midi::SenderMode::Inline)
+        : port(backend, clock, mode) {}
 
     // Waits up to `patience` for the dialog to list the module's ports (a module in
     // another process needs a moment to come up).

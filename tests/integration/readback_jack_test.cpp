@@ -82,7 +82,8 @@ TEST(ReadbackOverJack, AModuleWithoutDrumAnswersGivesTheRest) {
     });
     module->start();
 
-    EditorSide editor;
+    // This time the requests leave from the sender's thread, as in the program.
+    EditorSide editor(midi::SenderMode::Threaded);
     ASSERT_TRUE(editor.open("SimModulePartly"));
     auto fresh = std::make_unique<image::SynthImage>();
     image::initialiseImage(*fresh);
