@@ -5,15 +5,28 @@
 #include "integration/jack_peer.h"
 
 #include "midi/clock.h"
+#include "midi/errors.h"
 #include "midi/midi_port.h"
 #include "midi/rtmidi/rtmidi_backend.h"
+#include "midi/rtmidi/simulated_module.h"
 
 #include <chrono>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
 namespace jackpeer {
+
+// A simulated module (device number 0) on its virtual device, or nothing when no JACK
+// server runs.
+inline std::unique_ptr<midi::SimulatedModule> openModule(const std::string& name) {
+    try {
+        return std::make_unique<midi::SimulatedModule>(name, midi::MidiSystem::Jack, 0);
+    } catch (const midi::BackendError&) {
+        return nullptr;
+    }
+}
 
 struct EditorSide {
     midi::RtMidiBackend backend;

@@ -8,7 +8,6 @@
 #include "files/syx_file.h"
 #include "image/image_init.h"
 #include "midi/clock.h"
-#include "midi/errors.h"
 #include "midi/rtmidi/simulated_module.h"
 
 #include "../core/module_held.h"
@@ -16,14 +15,6 @@
 namespace {
 
 using namespace jackpeer;
-
-std::unique_ptr<midi::SimulatedModule> openModule(const std::string& name) {
-    try {
-        return std::make_unique<midi::SimulatedModule>(name, midi::MidiSystem::Jack, 0);
-    } catch (const midi::BackendError&) {
-        return nullptr;
-    }
-}
 
 // Runs the reader as the window does: what the driver thread collected is handed over,
 // and the reader is told that time passed.
