@@ -7,9 +7,9 @@
 
 namespace files {
 
-// The sections not read, in request order, as one line: "System, Reverb, Parts 3, 5-7,
-// Drum Setup 1 (4 Notes)". A section of which nothing was read is named alone; one of
-// which some requests were read says how many notes or which parts were missed.
+// The sections not read, in request order, as one line: "System, Reverb, Drum Setup 1
+// (4 Notes)". Missed parts and voices are named by their numbers, runs as ranges ("3, 5-7");
+// a drum setup of which some notes were read says how many were not.
 std::string notReadList(const std::vector<DumpRequest>& plan,
                         const std::vector<MissedRequest>& missed);
 
