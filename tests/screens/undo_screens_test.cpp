@@ -3,9 +3,8 @@
 // then everything undone and redone with a pretend module listening to every message.
 
 #include "editor/edit_steps.h"
-#include "editor/panels.h"
-#include "effect_editor_fixture.h"
 #include "midi/image_undo.h"
+#include "panel_knobs_fixture.h"
 
 #include "../core/module_mirror.h"
 
@@ -14,48 +13,21 @@
 
 namespace {
 
-using editor::MouseButton;
 using Msg = std::vector<std::uint8_t>;
 
-struct UndoScreens : effects::testing::EffectEditorFixture {
+struct UndoScreens : effects::testing::PanelKnobsFixture {
     std::unique_ptr<midi::ImageUndo> undo;
     std::unique_ptr<editor::EditSteps> steps;
-    std::unique_ptr<editor::Panels> panels;
-    std::vector<editor::NamedArea> knobs;
 
     void SetUp() override {
-        EffectEditorFixture::SetUp();
+        PanelKnobsFixture::SetUp();
         undo = std::make_unique<midi::ImageUndo>(*image, xg);
         steps = std::make_unique<editor::EditSteps>(*undo);
-        panels = std::make_unique<editor::Panels>(*editor);
         panels->setEditSteps(steps.get());
-        for (const auto& area : panels->hitAreas()) {
-            const bool stripKnob = area.name[0] == 'P' && (area.name.ends_with(" Send") ||
-                                                           area.name.ends_with(" Volume") ||
-                                                           area.name.ends_with(" Panorama"));
-            if (stripKnob || area.name.find(" knob ") != std::string::npos) knobs.push_back(area);
-        }
     }
     void TearDown() override {
         panels.reset();
-        EffectEditorFixture::TearDown();
-    }
-
-    void drag(const editor::NamedArea& area, int dy) {
-        panels->mouseDown(MouseButton::Left, {}, (area.rect.left + area.rect.right) / 2,
-                          (area.rect.top + area.rect.bottom) / 2);
-        for (int i = 0; i != dy; i += dy > 0 ? 1 : -1) {
-            const auto [x, y] = host.clamp(host.pointerX, host.pointerY + (dy > 0 ? 1 : -1));
-            host.pointerX = x;
-            host.pointerY = y;
-            panels->mouseMove({}, x, y);
-        }
-        panels->mouseUp(MouseButton::Left, {}, host.pointerX, host.pointerY);
-    }
-    std::vector<Msg> takeSent() {
-        auto all = backend.sent();
-        backend.clearSent();
-        return all;
+        PanelKnobsFixture::TearDown();
     }
 };
 
