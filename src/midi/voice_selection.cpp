@@ -4,6 +4,7 @@
 #include "image/voice_catalogue.h"
 #include "image/voice_dump.h"
 #include "image/voice_layout.h"
+#include "midi/part_voice_steps.h"
 #include "midi/voice_mirror.h"
 
 #include <algorithm>
@@ -142,7 +143,7 @@ void VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) 
 void VoiceSelection::selectXgVoice(int list, int item, int& mode, SelectionResult& result) {
     const int p = image_.currentPart;
     // The second part of a pair plays the voice too, though only the first has the kind.
-    if (image_.hasUserVoice(p) && options_.xgDefault) writeXgDefaults(p);
+    if (image_.hasUserVoice(p) && options_.xgDefault) SendXgDefaults(image_, messages_, p);
     image_.userVoiceKind[at(p)] = image::kXgVoice;
     releasePair(p, false, result);
     image_.pairFlagLow[at(p)] = 0;
@@ -154,63 +155,25 @@ void VoiceSelection::selectXgVoice(int list, int item, int& mode, SelectionResul
     }
 }
 
-bool VoiceSelection::pairedWithNext(int first) const {
-    if (first % 2 != 0 || first + 1 >= image::kPartCount) return false;
-    return image_.userVoiceKind[at(first)] == image::kTwoPartVoice ||
-           image_.pairFlagLow[at(first + 1)] != 0 || image_.pairFlagHigh[at(first + 1)] != 0;
-}
-
 void VoiceSelection::releasePair(int part, bool defaults, SelectionResult& result) {
     // A QS300 plays four elements on one part: it never pairs parts.
     if (options_.type == SynthType::Qs300) return;
-    const int first = part & ~1;
-    const int second = first + 1;
-    if (!pairedWithNext(first)) return;
-    image_.pairFlagLow[at(first)] = 0;
-    image_.pairFlagHigh[at(first)] = 0;
-    image_.pairFlagLow[at(second)] = 0;
-    image_.pairFlagHigh[at(second)] = 0;
-    image_.userVoiceKind[at(first)] = image::kXgVoice;
-    sendPartByte(second, off::kReceiveChannel, second);
-
-    const int other = part == first ? second : first;
-    // The tenth part goes back to the first drum setup its name promises; every other part
-    // to the first voice of the catalogue.
-    const bool drumPart = other == image::kDrumPartIndex;
-    const int msb = drumPart ? image::kBankDrumKit : 0;
-    const int mode = drumPart ? kDrumSetup1Mode : kNormalMode;
-    image_.userVoiceKind[at(other)] = image::kXgVoice;
-    image_.part(other, off::kBankMsb) = static_cast<Byte>(msb);
-    image_.part(other, off::kBankLsb) = 0;
-    image_.part(other, off::kProgram) = 0;
-    image_.part(other, off::kPartMode) = static_cast<Byte>(mode);
-    sendVoiceSelect(other, 0, 0);
-    if (defaults && options_.xgDefault) writeXgDefaults(other);
-    result.changed.push_back(other);
+    const int other = ReleasePair(image_, messages_, part, defaults && options_.xgDefault);
+    if (other >= 0) result.changed.push_back(other);
 }
 
 void VoiceSelection::sendVoiceSelect(int part, int lsbToSend, int program) {
-    const int base = part * image::kPartRecordSize;
-    messages_.SendPartParam(part, base + off::kPartMode, image_.part(part, off::kPartMode));
-    messages_.SendPartParam(part, base + off::kBankMsb, image_.part(part, off::kBankMsb));
-    messages_.SendPartParam(part, base + off::kBankLsb, static_cast<Byte>(lsbToSend));
-    messages_.SendPartParam(part, base + off::kProgram, static_cast<Byte>(program));
+    SendVoiceSelect(image_, messages_, part, lsbToSend, program);
 }
 
 void VoiceSelection::sendPartByte(int part, int offset, int value) {
-    image_.part(part, offset) = static_cast<Byte>(value);
-    messages_.SendPartParam(part, part * image::kPartRecordSize + offset, static_cast<Byte>(value));
+    SetPartByte(image_, messages_, part, offset, value);
 }
 
 void VoiceSelection::writeMirrored(int part, const image::VoiceDump& dump) {
     for (const MirroredParameter& m : kMirroredParameters)
         sendPartByte(part, m.partOffset,
                      dump[at(image::kVoiceDumpDataStart + m.voiceOffset)] & 0x7F);
-}
-
-void VoiceSelection::writeXgDefaults(int part) {
-    for (const MirroredParameter& m : kMirroredParameters)
-        sendPartByte(part, m.partOffset, m.xgDefault);
 }
 
 int VoiceSelection::sentLsb(int msb, int lsb) const {

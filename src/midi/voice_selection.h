@@ -69,9 +69,7 @@ class VoiceSelection {
     void sendVoiceSelect(int part, int lsbToSend, int program);
     void sendPartByte(int part, int offset, int value);
     void writeMirrored(int part, const image::VoiceDump& dump);
-    void writeXgDefaults(int part);
     int sentLsb(int msb, int lsb) const;
-    bool pairedWithNext(int first) const;
 
     image::SynthImage& image_;
     XgMessages& messages_;
