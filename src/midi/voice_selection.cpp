@@ -62,10 +62,17 @@ SelectionResult VoiceSelection::select(int list, int item) {
     image_.currentPart = remembered;
     int mode = kNormalMode;
 
-    if (image::isQsList(list))
-        selectQsVoice(list, item, result);
-    else
+    if (!image::isQsList(list)) {
         selectXgVoice(list, item, mode, result);
+    } else if (!selectQsVoice(list, item, result)) {
+        // "QS300 Timeout" has been shown. Selecting the user voice now would make the part
+        // play whatever the module holds there, and a module that did not answer would
+        // only keep the user waiting for the next time-out.
+        image_.currentPart = remembered;
+        result.done = false;
+        result.timedOut = true;
+        return result;
+    }
 
     // The part record of the part that now holds the voice.
     const int p = image_.currentPart;
@@ -99,25 +106,29 @@ SelectionResult VoiceSelection::select(int list, int item) {
     return result;
 }
 
-void VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) {
+bool VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) {
     const int p = image_.currentPart;
-    image_.userVoiceKind[at(p)] = image::kXgVoice;
     const image::VoiceRecord& voice =
         list == image::kQsUserList ? image_.bank[at(item)] : image::factoryPresetBank()[at(item)];
+    // A module that does not take the voice keeps its part as it was; so does the image.
+    const image::VoiceDump keptEditVoice = image_.editVoice;
     image::putVoiceRecord(image_.editVoice, voice);
     const int elements = image::switchedOnElements(voice);
 
     if (elements > 2 && options_.type == SynthType::Db50) {
         const int first = p & ~1;
         const int second = first + 1;
-        image_.currentPart = first;
         image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(first);
-        messages_.SendQSVoice(image_.editVoice);
+        image::VoiceDump upper = upperHalf(image_.editVoice, second);
+        if (!messages_.SendQSVoice(image_.editVoice) || !messages_.SendQSVoice(upper)) {
+            image_.editVoice = keptEditVoice;
+            return false;
+        }
+        image_.currentPart = first;
         image_.partVoices[at(first)] = image_.editVoice;
-        image_.partVoices[at(second)] = upperHalf(image_.editVoice, second);
+        image_.partVoices[at(second)] = upper;
         image_.userVoiceKind[at(first)] = image::kTwoPartVoice;
         image_.userVoiceKind[at(second)] = image::kXgVoice;
-        messages_.SendQSVoice(image_.partVoices[at(second)]);
         image_.pairFlagLow[at(first)] = 0;
         image_.pairFlagHigh[at(first)] = 0;
         image_.pairFlagLow[at(second)] = 1;
@@ -129,15 +140,19 @@ void VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) 
             writeMirrored(second, image_.editVoice);
         }
         result.pair = true;
-        return;
+        return true;
     }
 
     image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(p);
-    messages_.SendQSVoice(image_.editVoice);
+    if (!messages_.SendQSVoice(image_.editVoice)) {
+        image_.editVoice = keptEditVoice;
+        return false;
+    }
     releasePair(p, true, result);
     if (options_.qsData) writeMirrored(p, image_.editVoice);
     image_.partVoices[at(p)] = image_.editVoice;
     image_.userVoiceKind[at(p)] = image::kSinglePartVoice;
+    return true;
 }
 
 void VoiceSelection::selectXgVoice(int list, int item, int& mode, SelectionResult& result) {
