@@ -3,7 +3,7 @@
 #include "image/qs300_factory.h"
 #include "image/voice_catalogue.h"
 #include "image/voice_dump.h"
-#include "image/voice_layout.h"
+#include "image/voice_pairs.h"
 #include "midi/part_voice_steps.h"
 #include "midi/voice_mirror.h"
 
@@ -19,25 +19,9 @@ constexpr int kNormalMode = 0;
 constexpr int kDrumMode = 1;
 constexpr int kDrumSetup1Mode = 2;
 constexpr int kDrumSetup2Mode = 3;
-// The voice data of elements 3 and 4, and where elements 1 and 2 begin.
-constexpr int kUpperElements = image::voice::elementStart(2);
-constexpr int kLowerElements = image::voice::elementStart(0);
-constexpr int kTwoElementsSize = 2 * image::kVoiceElementSize;
 
 std::size_t at(int part) {
     return static_cast<std::size_t>(part);
-}
-
-// The dump the second part of a pair plays: elements 3 and 4 as its elements 1 and 2.
-image::VoiceDump upperHalf(const image::VoiceDump& first, int secondPart) {
-    image::VoiceDump second = first;
-    constexpr int data = image::kVoiceDumpDataStart;
-    second[data + image::kVoiceElementSwitchByte] =
-        static_cast<Byte>((first[data + image::kVoiceElementSwitchByte] & 0x0F) >> 2);
-    std::copy_n(first.begin() + data + kUpperElements, kTwoElementsSize,
-                second.begin() + data + kLowerElements);
-    second[image::kVoiceDumpNumberByte] = static_cast<Byte>(secondPart);
-    return second;
 }
 
 } // namespace
@@ -119,7 +103,7 @@ bool VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) 
         const int first = p & ~1;
         const int second = first + 1;
         image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(first);
-        image::VoiceDump upper = upperHalf(image_.editVoice, second);
+        image::VoiceDump upper = image::upperHalfDump(image_.editVoice, second);
         if (!messages_.SendQSVoice(image_.editVoice) || !messages_.SendQSVoice(upper)) {
             image_.editVoice = keptEditVoice;
             return false;

@@ -162,7 +162,8 @@ TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheUpperElements) {
     image->part(2, off::kProgram) = 2;
     image->userVoiceKind[2] = image::kTwoPartVoice;
     image::VoiceDump& voice = image->partVoices[2];
-    voice[image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte] = 15;
+    // All four elements on, and a stray bit above them that names no element.
+    voice[image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte] = 0x4F;
     voice[image::kVoiceDumpDataStart + image::voice::elementStart(2)] =
         0x33; // element 3's first byte
     midi::CopyParts(*image, xg, 2, 8, only(image::kVoiceGroup));
