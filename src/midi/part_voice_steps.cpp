@@ -1,5 +1,6 @@
 #include "midi/part_voice_steps.h"
 
+#include "image/part_modes.h"
 #include "midi/voice_mirror.h"
 
 namespace midi {
@@ -7,9 +8,6 @@ namespace {
 
 namespace off = image::offset;
 using image::Byte;
-
-constexpr int kNormalMode = 0;
-constexpr int kDrumSetup1Mode = 2;
 
 std::size_t at(int part) {
     return static_cast<std::size_t>(part);
@@ -60,7 +58,8 @@ int ReleasePair(image::SynthImage& image, XgMessages& messages, int part, bool x
     image.part(other, off::kBankMsb) = drumPart ? image::kBankDrumKit : 0;
     image.part(other, off::kBankLsb) = 0;
     image.part(other, off::kProgram) = 0;
-    image.part(other, off::kPartMode) = static_cast<Byte>(drumPart ? kDrumSetup1Mode : kNormalMode);
+    image.part(other, off::kPartMode) =
+        static_cast<Byte>(drumPart ? image::kDrumSetup1Mode : image::kNormalMode);
     SendVoiceSelect(image, messages, other, 0, 0);
     if (xgDefaults) SendXgDefaults(image, messages, other);
     return other;

@@ -1,5 +1,6 @@
 #include "midi/voice_selection.h"
 
+#include "image/part_modes.h"
 #include "image/qs300_factory.h"
 #include "image/voice_catalogue.h"
 #include "image/voice_dump.h"
@@ -14,11 +15,6 @@ namespace {
 
 namespace off = image::offset;
 using image::Byte;
-
-constexpr int kNormalMode = 0;
-constexpr int kDrumMode = 1;
-constexpr int kDrumSetup1Mode = 2;
-constexpr int kDrumSetup2Mode = 3;
 
 std::size_t at(int part) {
     return static_cast<std::size_t>(part);
@@ -44,7 +40,7 @@ SelectionResult VoiceSelection::select(int list, int item) {
     result.done = true;
     const int remembered = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
     image_.currentPart = remembered;
-    int mode = kNormalMode;
+    int mode = image::kNormalMode;
 
     if (!image::isQsList(list)) {
         selectXgVoice(list, item, mode, result);
@@ -148,9 +144,9 @@ void VoiceSelection::selectXgVoice(int list, int item, int& mode, SelectionResul
     image_.pairFlagLow[at(p)] = 0;
     image_.pairFlagHigh[at(p)] = 0;
     if (list == image::kDrumList) {
-        mode = item == image::kDrumSetup1Item   ? kDrumSetup1Mode
-               : item == image::kDrumSetup2Item ? kDrumSetup2Mode
-                                                : kDrumMode;
+        mode = item == image::kDrumSetup1Item   ? image::kDrumSetup1Mode
+               : item == image::kDrumSetup2Item ? image::kDrumSetup2Mode
+                                                : image::kDrumMode;
     }
 }
 
