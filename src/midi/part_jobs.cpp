@@ -107,6 +107,10 @@ CopyOutcome CopyParts(image::SynthImage& image, XgMessages& messages, int source
 void InitializePart(image::SynthImage& image, XgMessages& messages, int part,
                     bool withDefaultVoice) {
     if (part < 0 || part >= image::kPartCount) return;
+    // The default voice takes one part: a pair the part belonged to ends first, as when an
+    // XG voice is chosen for it.
+    if (withDefaultVoice && messages.options().type != SynthType::Qs300)
+        ReleasePair(image, messages, part, false);
     ResetPart(messages, part, withDefaultVoice, true);
     if (!withDefaultVoice) return;
     image.userVoiceKind[at(part)] = image::kXgVoice;

@@ -195,7 +195,7 @@ TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheUpperElements) {
     EXPECT_EQ(bulkParts(), std::vector<int>{15});
 }
 
-TEST_F(PartJobs, VoiceOfOnePartCopiedIntoAPairEndsThePairAsChoosingItWould) {
+TEST_F(PartJobs, OnePartVoiceCopiedOrInitialisedIntoAPairEndsThePairAsChoosingItWould) {
     using testmsg::partParam;
     namespace o = image::offset;
     // "Aurora" (three elements) chosen on the third part pairs the third and fourth parts.
@@ -250,6 +250,22 @@ TEST_F(PartJobs, VoiceOfOnePartCopiedIntoAPairEndsThePairAsChoosingItWould) {
     EXPECT_EQ(bulkParts(), std::vector<int>{3});
     EXPECT_EQ(image->userVoiceKind[2], image::kXgVoice);
     EXPECT_EQ(image->pairFlagHigh[3], 0);
+
+    // Initialising the first part with the default voice ends the pair the same way.
+    pairUp();
+    midi::InitializePart(*image, xg, 2, true);
+    all = sent();
+    ASSERT_GT(all.size(), 5u);
+    release = {partParam(3, o::kReceiveChannel, 3)};
+    for (const Msg& m : goneToGrandPiano(3)) release.push_back(m);
+    EXPECT_EQ(std::vector<Msg>(all.begin(), all.begin() + 5), release);
+    EXPECT_EQ(image->pairFlagHigh[3], 0);
+    EXPECT_EQ(image->part(3, o::kBankMsb), 0);
+    // Without the default voice the part keeps its voice and the pair stays.
+    pairUp();
+    midi::InitializePart(*image, xg, 2, false);
+    EXPECT_EQ(image->userVoiceKind[2], image::kTwoPartVoice);
+    EXPECT_EQ(image->pairFlagHigh[3], 1);
 
     // A copy without the voice group leaves the pair alone.
     pairUp();
