@@ -138,7 +138,7 @@ void ModuleReadback::timePassed() {
         sentAt_ = clock_.now();
         return;
     }
-    if (clock_.now() - sentAt_ < kAnswerTimeout) return;
+    if (clock_.now() - sentAt_ < answerTimeout_) return;
     settleCurrent(false, false);
 }
 

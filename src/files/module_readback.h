@@ -41,6 +41,10 @@ class ModuleReadback {
     ModuleReadback(const ModuleReadback&) = delete;
     ModuleReadback& operator=(const ModuleReadback&) = delete;
 
+    // A slower module (or a busy machine in the tests) may be given longer than
+    // kAnswerTimeout; set before start().
+    void setAnswerTimeout(midi::Millis timeout) { answerTimeout_ = timeout; }
+
     // Sends the first request. Raises what the port raises; the reading is over then.
     void start();
     // A message from the module's input, on the thread that owns the reader.
@@ -100,6 +104,7 @@ class ModuleReadback {
     bool sending_ = false;
     bool taken_ = false;
     midi::Millis sentAt_{0};
+    midi::Millis answerTimeout_ = kAnswerTimeout;
     ReadbackOutcome outcome_ = ReadbackOutcome::Running;
 };
 

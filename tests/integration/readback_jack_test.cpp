@@ -16,6 +16,10 @@ namespace {
 
 using namespace jackpeer;
 
+// A module that answers must not be taken for a silent one while ctest keeps the machine
+// busy beside the test; a real module answers within a few milliseconds.
+constexpr midi::Millis kPatientTimeout{1500};
+
 // Runs the reader as the window does: what the driver thread collected is handed over,
 // and the reader is told that time passed.
 void run(EditorSide& editor, files::ModuleReadback& reader) {
@@ -52,6 +56,7 @@ TEST(ReadbackOverJack, TheModulesSetComesBackWhole) {
     auto fresh = std::make_unique<image::SynthImage>();
     image::initialiseImage(*fresh);
     files::ModuleReadback reader(*fresh, midi::SynthType::Qs300, 0, editor.port, editor.clock);
+    reader.setAnswerTimeout(kPatientTimeout);
     run(editor, reader);
     ASSERT_EQ(reader.outcome(), files::ReadbackOutcome::Complete);
     auto result = reader.takeResult();
@@ -79,6 +84,7 @@ TEST(ReadbackOverJack, AModuleWithoutDrumAnswersGivesTheRest) {
     auto fresh = std::make_unique<image::SynthImage>();
     image::initialiseImage(*fresh);
     files::ModuleReadback reader(*fresh, midi::SynthType::OtherXg, 0, editor.port, editor.clock);
+    reader.setAnswerTimeout(kPatientTimeout);
     run(editor, reader);
     ASSERT_EQ(reader.outcome(), files::ReadbackOutcome::Partial);
     EXPECT_EQ(reader.missed().size(), static_cast<std::size_t>(image::kDrumSlotCount));
