@@ -40,6 +40,17 @@ void SurfaceController::redrawAll() {
     view_.repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
 }
 
+void SurfaceController::showRestored(const image::StepScope& scope) {
+    // A new drum kit renames the drum setup parts' voices wherever they are shown.
+    if (scope.others || scope.anyDrumKit()) {
+        redrawAll();
+        return;
+    }
+    for (int part = 0; part < image::kPartCount; ++part)
+        if (scope.parts[static_cast<std::size_t>(part)]) view_.partVoice(part);
+    if (effectHook_) effectHook_->showRestored(scope);
+}
+
 void SurfaceController::setInsertionMode(bool insertion) {
     const bool changed = insertion != insertion_;
     insertion_ = insertion;

@@ -5,6 +5,7 @@
 #include "image/voice_layout.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace qs300 {
 
@@ -60,6 +61,15 @@ void VoiceEditor::initializeElement() {
 void VoiceEditor::redrawAll() {
     paintValues();
     repaintAll();
+}
+
+void VoiceEditor::showRestored(const image::StepScope& scope) {
+    if (!edit_.isOpen()) return;
+    const bool partChanged = scope.parts[static_cast<std::size_t>(edit_.part())];
+    if (!scope.editVoice() && !partChanged && !scope.others) return;
+    const unsigned elements = scope.editElements;
+    if (std::has_single_bit(elements)) edit_.selectElement(std::countr_zero(elements));
+    redrawAll();
 }
 
 // ---- the bytes ------------------------------------------------------------------------------

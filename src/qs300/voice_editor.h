@@ -97,6 +97,8 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     // ---- editor::Screen ----
     const QImage& image() const override { return image_; }
     void redrawAll() override;
+    // The element the step changed becomes the current one and the voice is painted again.
+    void showRestored(const image::StepScope& scope) override;
     void mouseDown(editor::MouseButton b, editor::Modifiers m, int x, int y) override {
         P3Ig2MouseDown(b, m, x, y);
     }

@@ -2,10 +2,7 @@
 // made with the part editor and the effect editor, each marked as one step by the panels,
 // then everything undone and redone with a pretend module listening to every message.
 
-#include "editor/edit_steps.h"
-#include "editor/panels.h"
-#include "effect_editor_fixture.h"
-#include "midi/image_undo.h"
+#include "undo_screens_fixture.h"
 
 #include "../core/module_mirror.h"
 
@@ -14,50 +11,8 @@
 
 namespace {
 
-using editor::MouseButton;
-using Msg = std::vector<std::uint8_t>;
-
-struct UndoScreens : effects::testing::EffectEditorFixture {
-    std::unique_ptr<midi::ImageUndo> undo;
-    std::unique_ptr<editor::EditSteps> steps;
-    std::unique_ptr<editor::Panels> panels;
-    std::vector<editor::NamedArea> knobs;
-
-    void SetUp() override {
-        EffectEditorFixture::SetUp();
-        undo = std::make_unique<midi::ImageUndo>(*image, xg);
-        steps = std::make_unique<editor::EditSteps>(*undo);
-        panels = std::make_unique<editor::Panels>(*editor);
-        panels->setEditSteps(steps.get());
-        for (const auto& area : panels->hitAreas()) {
-            const bool stripKnob = area.name[0] == 'P' && (area.name.ends_with(" Send") ||
-                                                           area.name.ends_with(" Volume") ||
-                                                           area.name.ends_with(" Panorama"));
-            if (stripKnob || area.name.find(" knob ") != std::string::npos) knobs.push_back(area);
-        }
-    }
-    void TearDown() override {
-        panels.reset();
-        EffectEditorFixture::TearDown();
-    }
-
-    void drag(const editor::NamedArea& area, int dy) {
-        panels->mouseDown(MouseButton::Left, {}, (area.rect.left + area.rect.right) / 2,
-                          (area.rect.top + area.rect.bottom) / 2);
-        for (int i = 0; i != dy; i += dy > 0 ? 1 : -1) {
-            const auto [x, y] = host.clamp(host.pointerX, host.pointerY + (dy > 0 ? 1 : -1));
-            host.pointerX = x;
-            host.pointerY = y;
-            panels->mouseMove({}, x, y);
-        }
-        panels->mouseUp(MouseButton::Left, {}, host.pointerX, host.pointerY);
-    }
-    std::vector<Msg> takeSent() {
-        auto all = backend.sent();
-        backend.clearSent();
-        return all;
-    }
-};
+using undo_screens_testing::Msg;
+using undo_screens_testing::UndoScreens;
 
 TEST_F(UndoScreens, OneDragIsOneStepNamedAfterItsKnob) {
     const auto knob = std::find_if(knobs.begin(), knobs.end(),
@@ -96,7 +51,7 @@ TEST_F(UndoScreens, FiveHundredScreenEditsUndoneAndRedone) {
     ASSERT_GT(undo->history().stepCount(), 300u);
 
     while (const image::UndoStep* step = undo->undo()) {
-        editor::showRestored(*editor, *step);
+        editor::showRestored(*panels, *editor, *step);
         module.receiveAll(takeSent());
         module.expectHolds(*image, "undo");
         if (HasFailure()) return;

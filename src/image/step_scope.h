@@ -1,0 +1,37 @@
+#pragma once
+// What an undo step changed, in the terms the screens show it: which parts, effect rows,
+// drum keys and edit voice elements. A screen repaints only what lies in the scope after
+// an undo or a redo.
+
+#include "image/undo_history.h"
+
+#include <array>
+#include <bitset>
+
+namespace image {
+
+struct StepScope {
+    // A part's record, its user voice or its voice flags.
+    std::array<bool, kPartCount> parts{};
+    bool system = false;
+    // Indexed by EffectKind: the current block, the type or the type's memory.
+    std::array<bool, 3> effects{};
+    // The keys of each drum setup whose values changed.
+    std::array<std::bitset<kDrumSlotCount>, 2> drumKeys{};
+    // A drum setup's kit, key count, module or reference values.
+    std::array<bool, 2> drumKits{};
+    // Bit e: element e of the edit voice; the common block and the header apart.
+    unsigned editElements = 0;
+    bool editCommon = false;
+    // Anything no screen shows piece by piece (the user bank, the copies taken at a load).
+    bool others = false;
+
+    bool effect(EffectKind kind) const { return effects[static_cast<std::size_t>(kind)]; }
+    bool anyPart() const;
+    bool anyDrumKit() const { return drumKits[0] || drumKits[1]; }
+    bool editVoice() const { return editElements != 0 || editCommon; }
+};
+
+StepScope scopeOf(const UndoStep& step);
+
+} // namespace image
