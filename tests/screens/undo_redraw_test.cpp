@@ -5,6 +5,7 @@
 #include "drums/drum_editor.h"
 #include "drums/drum_layout.h"
 #include "undo_screens_fixture.h"
+#include "voice_editor_fixture.h"
 
 #include <functional>
 
@@ -102,6 +103,35 @@ TEST_F(UndoRedraw, TheRangePageFollowsNoteLimits) {
         image->part(4, image::offset::kNoteLimitLow) = 30;
         steps->end();
     });
+}
+
+struct VoiceEditorUndo : qs300::testing::VoiceEditorFixture {};
+
+TEST_F(VoiceEditorUndo, TheElementTheStepChangedBecomesCurrent) {
+    use(midi::SynthType::Db50);
+    openOn(0, true);
+    midi::ImageUndo undo(*image, xg);
+    undo.begin("Level");
+    editor->edit().setElementByteOf(3, qs300::testing::el::kLevel, 5);
+    undo.end();
+    undo.begin("Level");
+    editor->edit().setElementByteOf(0, qs300::testing::el::kLevel, 6);
+    editor->edit().setElementByteOf(1, qs300::testing::el::kLevel, 7);
+    undo.end();
+    ASSERT_TRUE(editor->edit().selectElement(2));
+    editor->redrawAll();
+
+    // A step over two elements leaves the current one where it is.
+    editor->showRestored(image::scopeOf(*undo.undo()));
+    EXPECT_EQ(editor->currentElement(), 2);
+    editor->showRestored(image::scopeOf(*undo.undo()));
+    EXPECT_EQ(editor->currentElement(), 3);
+    const auto level =
+        static_cast<std::size_t>(image::voice::elementStart(3) + qs300::testing::el::kLevel);
+    EXPECT_EQ(byte(qs300::testing::el::kLevel), image::factoryUserBank()[0][level] & 0x7F);
+    const QImage partial = editor->image().copy();
+    editor->redrawAll();
+    EXPECT_EQ(differingPixels(partial, editor->image()), QRect());
 }
 
 } // namespace
