@@ -78,6 +78,7 @@ class SurfaceController {
     int keyFocus() const { return keyFocus_; }
 
   private:
+    void showRestoredPart(int part, const image::StepScope& scope);
     void stripPress(int entry);
     void pagePress(int n);
     void startDrag(const PartDrag& drag, const Descriptor& d);

@@ -26,11 +26,27 @@ class RunScope {
         covered_ += e - b;
         f(Overlap{b - start, e - start});
     }
-    // Every array entry of `entrySize` bytes the run reaches marks its part.
+    // Every array entry of `entrySize` bytes the run reaches marks its part's voice.
     void perPart(std::size_t start, std::size_t entrySize) {
         field(start, entrySize * kPartCount, [&](Overlap o) {
-            for (std::size_t p = o.begin / entrySize; p <= (o.end - 1) / entrySize; ++p)
+            for (std::size_t p = o.begin / entrySize; p <= (o.end - 1) / entrySize; ++p) {
                 scope_.parts[p] = true;
+                scope_.partVoices[p] = true;
+            }
+        });
+    }
+    // The bytes of the part table that really changed (a run also holds short unchanged
+    // gaps).
+    void partTable(const ChangedRun& run) {
+        field(offsetof(SynthImage, parts), kPartTableSize, [&](Overlap o) {
+            const std::size_t into = o.begin + offsetof(SynthImage, parts) - from_;
+            for (std::size_t at = o.begin; at < o.end; ++at) {
+                const std::size_t i = into + at - o.begin;
+                if (run.before[i] == run.after[i]) continue;
+                const std::size_t p = at / kPartRecordSize;
+                scope_.parts[p] = true;
+                scope_.partBytes[p].set(at % kPartRecordSize);
+            }
         });
     }
     // Bytes between and outside the known fields.
@@ -58,7 +74,7 @@ void markEditVoice(Overlap o, StepScope& scope) {
 
 void markRun(const ChangedRun& run, StepScope& scope) {
     RunScope r(run, scope);
-    r.perPart(offsetof(SynthImage, parts), kPartRecordSize);
+    r.partTable(run);
     r.field(offsetof(SynthImage, system), sizeof(SystemBlock),
             [&](Overlap) { scope.system = true; });
     r.field(offsetof(SynthImage, reverb), sizeof(ReverbState),

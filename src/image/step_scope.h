@@ -13,6 +13,10 @@ namespace image {
 struct StepScope {
     // A part's record, its user voice or its voice flags.
     std::array<bool, kPartCount> parts{};
+    // The bytes of each part's record that changed, and whether its user voice or voice
+    // flags did.
+    std::array<std::bitset<kPartRecordSize>, kPartCount> partBytes{};
+    std::array<bool, kPartCount> partVoices{};
     bool system = false;
     // Indexed by EffectKind: the current block, the type or the type's memory.
     std::array<bool, 3> effects{};

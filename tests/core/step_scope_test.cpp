@@ -40,11 +40,17 @@ bool onlyParts(const StepScope& scope) {
 }
 
 TEST(StepScope, PartBytesVoicesAndVoiceFlagsMarkTheirPartOnly) {
-    const StepScope knob =
-        scopeOfEdit([](auto& image) { image.part(2, image::offset::kVolume) = 3; });
+    const StepScope knob = scopeOfEdit([](auto& image) {
+        image.part(2, image::offset::kVolume) = 3;
+        image.part(2, image::offset::kPan) = 5;
+    });
     EXPECT_TRUE(knob.parts[2]);
     EXPECT_EQ(markedParts(knob), 1);
     EXPECT_TRUE(onlyParts(knob));
+    // Only the bytes that changed, not the unchanged ones between them.
+    EXPECT_EQ(knob.partBytes[2].count(), 2u);
+    EXPECT_TRUE(knob.partBytes[2].test(image::offset::kVolume));
+    EXPECT_FALSE(knob.partVoices[2]);
 
     const StepScope voices = scopeOfEdit([](auto& image) {
         image.partVoices[5][200] ^= 1;
@@ -52,6 +58,8 @@ TEST(StepScope, PartBytesVoicesAndVoiceFlagsMarkTheirPartOnly) {
         image.part(15, image::kPartRecordSize - 1) ^= 1; // the last byte of the table
     });
     EXPECT_TRUE(voices.parts[5] && voices.parts[6] && voices.parts[15]);
+    EXPECT_TRUE(voices.partVoices[5] && voices.partVoices[6] && !voices.partVoices[15]);
+    EXPECT_TRUE(voices.partBytes[15].test(image::kPartRecordSize - 1));
     EXPECT_EQ(markedParts(voices), 3);
     EXPECT_TRUE(onlyParts(voices));
 }

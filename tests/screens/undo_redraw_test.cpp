@@ -70,6 +70,13 @@ struct UndoRedraw : UndoScreens {
 
 TEST_F(UndoRedraw, SurfaceStepsShowTheirRestoredValues) {
     undoAndRedo("a strip knob of another part", [&] { dragArea("P7 Reverb Send", -9); });
+    undoAndRedo("the current part's volume", [&] { dragArea("P7 Volume", 5); });
+    undoAndRedo("a page knob", [&] {
+        steps->begin("Volume and Attack");
+        image->part(6, image::offset::kVolume) = 20;
+        image->part(6, 28) = 90;
+        steps->end();
+    });
     undoAndRedo("an effect knob", [&] { dragArea("Reverb knob 1", -8); });
     undoAndRedo("a system knob", [&] { dragArea("Master Volume", 12); });
     undoAndRedo("a reverb type",

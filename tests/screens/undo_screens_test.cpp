@@ -50,10 +50,17 @@ TEST_F(UndoScreens, FiveHundredScreenEditsUndoneAndRedone) {
     const auto finish = std::make_unique<image::SynthImage>(*image);
     ASSERT_GT(undo->history().stepCount(), 300u);
 
+    int undone = 0;
     while (const image::UndoStep* step = undo->undo()) {
         editor::showRestored(*panels, *editor, *step);
         module.receiveAll(takeSent());
         module.expectHolds(*image, "undo");
+        // Now and then the surface must look as if painted whole from the image.
+        if (++undone % 40 == 0) {
+            const QImage shown = editor->image().copy();
+            editor->redrawAll();
+            EXPECT_TRUE(shown == editor->image()) << "after undo " << undone;
+        }
         if (HasFailure()) return;
     }
     image->currentPart = start->currentPart;
