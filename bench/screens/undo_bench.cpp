@@ -7,7 +7,11 @@
 #include "editor/edit_steps.h"
 #include "editor/panels.h"
 #include "effects/effect_editor.h"
+#include "image/qs300_factory.h"
+#include "image/user_voice_assign.h"
+#include "image/voice_layout.h"
 #include "midi/image_undo.h"
+#include "qs300/voice_editor.h"
 #include "surface_bench_rig.h"
 
 #include <benchmark/benchmark.h>
@@ -164,6 +168,26 @@ void BM_UndoRedoOfASystemKnobStep(benchmark::State& state) {
     undoAndRedo(state, rig);
 }
 BENCHMARK(BM_UndoRedoOfASystemKnobStep)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One value of the edit voice's first element while the QS300 editor is open: the whole
+// voice goes out again and the editor repaints.
+void BM_UndoRedoOfAVoiceEditorStep(benchmark::State& state) {
+    UndoRig rig(true);
+    image::assignUserVoice(*rig.image, 0, image::factoryUserBank()[0], false);
+    qs300::VoiceEditor voice(*rig.image, rig.xg, rig.port, rig.host);
+    rig.panels.install(editor::Panel::VoiceEditor, voice);
+    voice.open(0);
+    rig.panels.open(editor::Panel::VoiceEditor);
+    rig.undo.history().clear();
+    rig.steps.begin("Cutoff");
+    voice.edit().setElementByteOf(0, image::voice::element::kCutoff, 20);
+    rig.steps.end();
+    undoAndRedo(state, rig);
+}
+BENCHMARK(BM_UndoRedoOfAVoiceEditorStep)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

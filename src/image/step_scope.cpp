@@ -54,23 +54,32 @@ class RunScope {
         if (covered_ < to_ - from_) scope_.others = true;
     }
 
+    // The data bytes of the edit voice that really changed; the header and the checksum
+    // show nowhere.
+    void editVoice(const ChangedRun& run) {
+        field(offsetof(SynthImage, editVoice), sizeof(VoiceDump), [&](Overlap o) {
+            constexpr std::size_t common = kVoiceDumpDataStart;
+            constexpr std::size_t elements = common + kVoiceCommonSize;
+            constexpr std::size_t end = elements + 4 * kVoiceElementSize;
+            for (std::size_t at = o.begin; at < o.end; ++at) {
+                const std::size_t i = at + offsetof(SynthImage, editVoice) - from_;
+                if (run.before[i] == run.after[i] || at < common || at >= end) continue;
+                if (at < elements) {
+                    scope_.editCommon = true;
+                    continue;
+                }
+                scope_.editElements |= 1u << ((at - elements) / kVoiceElementSize);
+                scope_.editElementBytes.set((at - elements) % kVoiceElementSize);
+            }
+        });
+    }
+
   private:
     std::size_t from_;
     std::size_t to_;
     std::size_t covered_ = 0;
     StepScope& scope_;
 };
-
-void markEditVoice(Overlap o, StepScope& scope) {
-    const std::size_t elements = kVoiceDumpDataStart + kVoiceCommonSize;
-    const std::size_t elementsEnd = elements + 4 * kVoiceElementSize;
-    if (o.begin < elements || o.end > elementsEnd) scope.editCommon = true;
-    const std::size_t b = std::max(o.begin, elements);
-    const std::size_t e = std::min(o.end, elementsEnd);
-    for (std::size_t at = b; at < e; at += kVoiceElementSize)
-        scope.editElements |= 1u << ((at - elements) / kVoiceElementSize);
-    if (b < e) scope.editElements |= 1u << ((e - 1 - elements) / kVoiceElementSize);
-}
 
 void markRun(const ChangedRun& run, StepScope& scope) {
     RunScope r(run, scope);
@@ -97,8 +106,7 @@ void markRun(const ChangedRun& run, StepScope& scope) {
                 [&](Overlap) { scope.drumKits[s] = true; });
         r.field(setup, offsetof(DrumSetup, table), [&](Overlap) { scope.drumKits[s] = true; });
     }
-    r.field(offsetof(SynthImage, editVoice), sizeof(VoiceDump),
-            [&](Overlap o) { markEditVoice(o, scope); });
+    r.editVoice(run);
     r.perPart(offsetof(SynthImage, partVoices), sizeof(VoiceDump));
     r.perPart(offsetof(SynthImage, userVoiceKind), 1);
     r.perPart(offsetof(SynthImage, pairFlagLow), 1);

@@ -24,8 +24,10 @@ struct StepScope {
     std::array<std::bitset<kDrumSlotCount>, 2> drumKeys{};
     // A drum setup's kit, key count, module or reference values.
     std::array<bool, 2> drumKits{};
-    // Bit e: element e of the edit voice; the common block and the header apart.
+    // Bit e: element e of the edit voice changed; which bytes of an element changed (in
+    // any element); the common block apart.
     unsigned editElements = 0;
+    std::bitset<kVoiceElementSize> editElementBytes{};
     bool editCommon = false;
     // Anything no screen shows piece by piece (the user bank, the copies taken at a load).
     bool others = false;

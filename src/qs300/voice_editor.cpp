@@ -68,7 +68,14 @@ void VoiceEditor::showRestored(const image::StepScope& scope) {
     const bool partChanged = scope.parts[static_cast<std::size_t>(edit_.part())];
     if (!scope.editVoice() && !partChanged && !scope.others) return;
     const unsigned elements = scope.editElements;
-    if (std::has_single_bit(elements)) edit_.selectElement(std::countr_zero(elements));
+    const bool oneElement = std::has_single_bit(elements);
+    const int element = oneElement ? std::countr_zero(elements) : edit_.currentElement();
+    if (oneElement && element == edit_.currentElement() && !scope.editCommon && !partChanged &&
+        !scope.others) {
+        paintRestoredElement(element, scope.editElementBytes);
+        return;
+    }
+    if (oneElement) edit_.selectElement(element);
     redrawAll();
 }
 

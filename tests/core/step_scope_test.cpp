@@ -99,11 +99,19 @@ TEST(StepScope, EffectsSystemDrumsAndTheEditVoiceEachHaveTheirOwnMark) {
         image.editVoice[image::elementIndex(3, 0)] ^= 1;
     });
     EXPECT_EQ(voice.editElements, 0b1100u);
+    EXPECT_EQ(voice.editElementBytes.count(), 2u);
+    EXPECT_TRUE(voice.editElementBytes.test(79) && voice.editElementBytes.test(0));
     EXPECT_FALSE(voice.editCommon || voice.others);
     const StepScope name =
         scopeOfEdit([](auto& image) { image::setVoiceName(image.editVoice, "Zz"); });
     EXPECT_TRUE(name.editCommon);
     EXPECT_EQ(name.editElements, 0u);
+    // A new device number or checksum shows nowhere.
+    const StepScope header = scopeOfEdit([](auto& image) {
+        image.editVoice[2] ^= 1;
+        image.editVoice[image::kVoiceDumpSize - 2] ^= 1;
+    });
+    EXPECT_FALSE(header.editVoice() || header.others);
 }
 
 TEST(StepScope, TheUserBankIsNoScreensPiece) {

@@ -141,4 +141,26 @@ TEST_F(VoiceEditorUndo, TheElementTheStepChangedBecomesCurrent) {
     EXPECT_EQ(differingPixels(partial, editor->image()), QRect());
 }
 
+TEST_F(VoiceEditorUndo, EveryByteOfTheShownElementIsShownRestored) {
+    use(midi::SynthType::Db50);
+    openOn(0, true);
+    midi::ImageUndo undo(*image, xg);
+    for (int offset = 0; offset < image::kVoiceElementSize; ++offset) {
+        image::Byte& byte = editor->edit().voice()[image::elementIndex(0, offset)];
+        undo.history().clear();
+        undo.begin("Value");
+        byte = static_cast<image::Byte>((byte + 37) & 0x7F);
+        undo.end();
+        for (bool back : {true, false}) {
+            editor->showRestored(image::scopeOf(*(back ? undo.undo() : undo.redo())));
+            const QImage partial = editor->image().copy();
+            editor->redrawAll();
+            ASSERT_TRUE(partial == editor->image())
+                << (back ? "undo" : "redo") << " of element byte " << offset << " differs in "
+                << differingPixels(partial, editor->image()).x() << ","
+                << differingPixels(partial, editor->image()).y();
+        }
+    }
+}
+
 } // namespace
