@@ -2,6 +2,7 @@
 // does: the configuration is written and the process ends.
 
 #include "app_test_support.h"
+#include "child_process.h"
 
 #include <gtest/gtest.h>
 
@@ -43,18 +44,8 @@ bool catches(pid_t pid, int signal) {
     return false;
 }
 
-// Waits for the process to end; its exit status, or -1 when it had to be killed.
 int waitForEnd(pid_t pid) {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    int status = 0;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (::waitpid(pid, &status, WNOHANG) == pid)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::this_thread::sleep_for(20ms);
-    }
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, &status, 0);
-    return -1;
+    return childprocess::waitForEnd(pid, kPatience);
 }
 
 pid_t startProgram(const std::filesystem::path& baseDir) {

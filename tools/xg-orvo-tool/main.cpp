@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "module_command.h"
 
 #include "files/file_errors.h"
 
@@ -10,8 +11,8 @@
 namespace {
 
 const tool::Command* findCommand(std::string_view name) {
-    for (auto table :
-         {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands(), tool::setCommands()}) {
+    for (auto table : {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands(),
+                       tool::setCommands(), tool::moduleCommands()}) {
         for (const auto& command : table) {
             if (command.name == name) return &command;
         }
@@ -36,8 +37,8 @@ int checkOutput(int status) {
 
 int usage() {
     std::cerr << "usage:\n";
-    for (auto table :
-         {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands(), tool::setCommands()}) {
+    for (auto table : {tool::midiCommands(), tool::fileCommands(), tool::voiceCommands(),
+                       tool::setCommands(), tool::moduleCommands()}) {
         for (const auto& command : table) std::cerr << "  xg-orvo-tool " << command.usage << '\n';
     }
     return 2;
