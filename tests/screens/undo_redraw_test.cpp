@@ -86,6 +86,21 @@ TEST_F(UndoRedraw, SurfaceStepsShowTheirRestoredValues) {
     undoAndRedo("a variation knob", [&] { dragArea("Variation knob 1", -6); });
 }
 
+TEST_F(UndoRedraw, TheStripsFollowTheRestoredVariationConnection) {
+    const auto sendPressable = [&] {
+        const auto areas = panels->hitAreas();
+        return std::any_of(areas.begin(), areas.end(),
+                           [](const auto& a) { return a.name == "P1 Variation Send"; });
+    };
+    ASSERT_FALSE(sendPressable()) << "the variation starts as an insertion effect";
+    dragArea("SYS", 0);
+    ASSERT_TRUE(sendPressable());
+    editor::showRestored(*panels, *editor, *undo->undo());
+    EXPECT_FALSE(sendPressable());
+    editor::showRestored(*panels, *editor, *undo->redo());
+    EXPECT_TRUE(sendPressable());
+}
+
 TEST_F(UndoRedraw, TheDrumEditorShowsItsKeysRestoredValues) {
     editor->selectPart(image::kDrumPartIndex);
     ASSERT_TRUE(drums->ShowDrumEditor());
