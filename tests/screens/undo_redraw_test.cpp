@@ -62,7 +62,10 @@ struct UndoRedraw : UndoScreens {
         for (bool back : {true, false}) {
             const image::UndoStep* step = back ? undo->undo() : undo->redo();
             ASSERT_NE(step, nullptr) << what;
+            takeSent();
+            // Showing sends nothing: the undo has sent the difference already.
             editor::showRestored(*panels, *editor, *step);
+            EXPECT_TRUE(takeSent().empty()) << what;
             expectLikeWholeRedraw((back ? "undo of " : "redo of ") + what);
         }
     }
