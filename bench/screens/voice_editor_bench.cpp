@@ -2,8 +2,8 @@
 // and strip values redrawn), one step of a value that also goes out as an XG part
 // parameter, and painting the whole editor.
 
+#include "core/user_voice_part.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "image/voice_layout.h"
 #include "qs300/voice_editor.h"
 #include "surface_bench_rig.h"
@@ -19,7 +19,7 @@ struct VoiceRig : bench::SurfaceRig {
     std::unique_ptr<qs300::VoiceEditor> voice;
 
     VoiceRig() {
-        image::assignUserVoice(*image, 0, image::factoryUserBank()[0], false);
+        testvoice::assignUserVoice(*image, 0, image::factoryUserBank()[0], false);
         voice = std::make_unique<qs300::VoiceEditor>(*image, xg, port, host);
         voice->open(0);
     }

@@ -5,6 +5,7 @@
 #include "app/panel_list_delegate.h"
 #include "app/popup_list.h"
 #include "app/session.h"
+#include "app/settings_command.h"
 #include "app/voice_editor_link.h"
 #include "app/zoom.h"
 #include "draw/artwork.h"
@@ -87,6 +88,7 @@ TFXg::TFXg(Session& session, Prompts& prompts, QWidget* parent)
     effects_->setThru(session_.settings().thru);
     panels_ = std::make_unique<editor::Panels>(*editor_);
     panels_->setKnobScheme(draw::knobSchemeOf(session_.settings().potiColor));
+    editor_->setNameColours(nameColoursOf(session_.settings()));
     voices_ = std::make_unique<VoiceChooser>(session_, *this);
     makeDrumEditor();
     drumWatch_ = std::make_unique<DrumSetupWatch>(session_.image(), *drums_);

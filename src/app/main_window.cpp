@@ -4,6 +4,7 @@
 #include "app/editor_window.h"
 #include "app/midi_input.h"
 #include "app/midi_monitor_window.h"
+#include "app/module_readback_command.h"
 #include "app/port_dialog.h"
 #include "app/qs300_file_commands.h"
 #include "app/send_progress.h"
@@ -92,6 +93,9 @@ TMF::TMF(Session& session, Prompts& prompts) : session_(session), prompts_(promp
     setFiles_ = new SetFileCommands(
         session_, *this, prompts_, [this] { return editor_; }, [this] { updateHistoryMenu(); });
     setFiles_->attach(menu_);
+    (new ModuleReadbackCommand(session_, *this, prompts_, *midiInput_, *setFiles_, [this] {
+        return editor_;
+    }))->attach(menu_);
     installMidiMonitor(*this, menu_, session_.monitorLog());
 }
 

@@ -10,6 +10,7 @@ namespace app {
 namespace {
 constexpr std::uint8_t kProgramChange = 0xC0;
 constexpr std::uint8_t kSystemMessage = 0xF0;
+constexpr std::uint8_t kSystemExclusive = 0xF0;
 constexpr int kChannelCount = 16;
 // Posted input the window has not handled yet: past the first limit only note offs and
 // system messages (the handshake's answer) are posted, past the second nothing.
@@ -91,6 +92,7 @@ void MidiInputRelay::receive(const std::vector<std::uint8_t>& message) {
     }
     if (inputDropped_.load() != 0 && !dropTimer_.isActive()) noteDrop();
     if (observer_) observer_(message);
+    if (sysExListener_ && message[0] == kSystemExclusive) sysExListener_(message);
 }
 
 std::uint64_t MidiInputRelay::droppedCount() const {

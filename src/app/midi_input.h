@@ -40,6 +40,11 @@ class MidiInputRelay final : public QObject {
         observer_ = std::move(observer);
     }
 
+    // Sees every system-exclusive message too (the module's answers to dump requests).
+    void setSysExListener(std::function<void(const std::vector<std::uint8_t>&)> listener) {
+        sysExListener_ = std::move(listener);
+    }
+
     // Told, once a flood of input is over, how many thru messages it cost; an empty text
     // when the notice may go again.
     void setDropReporter(std::function<void(const std::string&)> reporter) {
@@ -61,6 +66,7 @@ class MidiInputRelay final : public QObject {
     std::atomic<std::uint64_t> inputDropped_{0};
     std::function<void(const std::string&)> reporter_;
     std::function<void(const std::vector<std::uint8_t>&)> observer_;
+    std::function<void(const std::vector<std::uint8_t>&)> sysExListener_;
     QTimer dropTimer_;
     std::uint64_t seenDrops_ = 0;
     std::uint64_t reportedDrops_ = 0;

@@ -200,16 +200,23 @@ bool SetFileCommands::loadFrom(files::SetKind kind, const std::filesystem::path&
 }
 
 void SetFileCommands::showLoaded(files::SetKind kind, const std::filesystem::path& path) {
-    TFXg* editor = editor_();
-    if (editor) {
-        if (kind == files::SetKind::Set) {
-            editor->setWindowTitle(QString::fromStdString(path.filename().string()));
-            editor->editor().selectPart(session_.image().currentPart);
-            editor->editor().redrawAll();
-        }
-        if (kind != files::SetKind::Drums) editor->effects().showLoaded();
+    if (kind == files::SetKind::Set) {
+        showSetReplaced(QString::fromStdString(path.filename().string()));
+        return;
     }
+    TFXg* editor = editor_();
+    if (editor && kind != files::SetKind::Drums) editor->effects().showLoaded();
     if (kind != files::SetKind::Fx) hooks_->drumSetupsReplaced();
+}
+
+void SetFileCommands::showSetReplaced(const QString& caption) {
+    if (TFXg* editor = editor_()) {
+        editor->setWindowTitle(caption);
+        editor->editor().selectPart(session_.image().currentPart);
+        editor->editor().redrawAll();
+        editor->effects().showLoaded();
+    }
+    hooks_->drumSetupsReplaced();
 }
 
 void SetFileCommands::remember(files::SetKind kind, const std::filesystem::path& path) {

@@ -66,6 +66,11 @@ class SetFileCommands final : public QObject {
     // Loads a file of that kind from `path` as the dialog would have.
     bool loadFrom(files::SetKind kind, const std::filesystem::path& path);
 
+    // For other commands that replace the whole set: the QS300 editor closes before, and
+    // afterwards every screen shows the new set under `caption`.
+    void closeVoiceEditor();
+    void showSetReplaced(const QString& caption);
+
   private:
     void load(files::SetKind kind);
     void save(files::SetKind kind);
@@ -73,7 +78,6 @@ class SetFileCommands final : public QObject {
     std::optional<std::filesystem::path> askForSysExFile(bool saving);
     void addSysExItems(MainMenu& menu);
     files::SetWriteOptions writeOptions() const;
-    void closeVoiceEditor();
     void showLoaded(files::SetKind kind, const std::filesystem::path& path);
     void remember(files::SetKind kind, const std::filesystem::path& path);
 

@@ -32,6 +32,7 @@ void SessionSettingsTargets::knobSchemeChanged(int potiColor) {
 }
 
 void SessionSettingsTargets::nameColoursChanged() {
+    editor_.editor().setNameColours(nameColoursOf(session_.settings()));
     editor_.redrawScreens();
 }
 
@@ -42,6 +43,13 @@ void SessionSettingsTargets::sectionColourChanged(SectionColour /*which*/) {
 void SessionSettingsTargets::voiceListsChanged() {
     // The voice lists read their style, offset and colour from the settings each time
     // they open, so there is nothing to rebuild ahead.
+}
+
+editor::VoiceNameColours nameColoursOf(const files::Settings& settings) {
+    const auto colour = [](int colorRef) {
+        return draw::fromColorRef(static_cast<std::uint32_t>(colorRef));
+    };
+    return {colour(settings.xgColor), colour(settings.qsColor), colour(settings.drumColor)};
 }
 
 void runSettingsDialog(TFSets& dialog, Session& session, TFXg& editor, Prompts& prompts) {

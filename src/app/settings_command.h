@@ -4,6 +4,8 @@
 // runs once at start-up.
 
 #include "app/settings_choice.h"
+#include "editor/voice_naming.h"
+#include "files/settings.h"
 
 #include <functional>
 
@@ -36,6 +38,9 @@ class SessionSettingsTargets final : public SettingsTargets {
     Prompts& prompts_;
     QWidget* parent_;
 };
+
+// The voice name colours of the settings (Windows colour values) as the surface draws them.
+editor::VoiceNameColours nameColoursOf(const files::Settings& settings);
 
 // `Settings1Click`: shows the dialog modally; "OK" applies, "Cancel" changes nothing.
 void runSettingsDialog(TFSets& dialog, Session& session, TFXg& editor, Prompts& prompts);

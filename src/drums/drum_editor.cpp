@@ -3,6 +3,7 @@
 #include "drums/drum_key_names.h"
 #include "drums/drum_layout.h"
 #include "image/drum_kits.h"
+#include "image/part_modes.h"
 
 #include <algorithm>
 
@@ -13,8 +14,6 @@ namespace off = image::offset;
 
 constexpr std::uint8_t kNoteOn = 0x90;
 constexpr int kChannelCount = 16;
-constexpr int kDrumSetup1Mode = 2;
-constexpr int kDrumSetup2Mode = 3;
 
 // Where the lists lie on the panel: each kit list under its setup's header, the key list
 // under the key header.
@@ -189,7 +188,7 @@ void DrumEditor::SelectDrumKit(int setup, int listIndex) {
     drums.working = drums.table;
     activate(setup);
     SelectDrumNote(firstKeyNote());
-    const int mode = setup == 1 ? kDrumSetup1Mode : kDrumSetup2Mode;
+    const int mode = setup == 1 ? image::kDrumSetup1Mode : image::kDrumSetup2Mode;
     for (int part = 0; part < image::kPartCount; ++part)
         if (image_.part(part, off::kPartMode) == mode) setPartToKit(part, setup);
 }
@@ -199,7 +198,7 @@ void DrumEditor::setPartToKit(int part, int setup) {
     const int kit = kitNumber(setup);
     const bool sfx = kit >= image::kSfx1Kit;
     image_.part(part, off::kPartMode) =
-        static_cast<image::Byte>(setup == 1 ? kDrumSetup1Mode : kDrumSetup2Mode);
+        static_cast<image::Byte>(setup == 1 ? image::kDrumSetup1Mode : image::kDrumSetup2Mode);
     image_.part(part, off::kBankMsb) = sfx ? image::kBankSfxKit : image::kBankDrumKit;
     image_.part(part, off::kBankLsb) = 0;
     image_.part(part, off::kProgram) = static_cast<image::Byte>(sfx ? kit - image::kSfx1Kit : kit);
@@ -212,14 +211,14 @@ void DrumEditor::setPartToKit(int part, int setup) {
 bool DrumEditor::ShowDrumEditor() {
     const int part = image_.currentPart;
     int mode = image_.part(part, off::kPartMode);
-    if (mode < kDrumSetup1Mode) {
+    if (mode < image::kDrumSetup1Mode) {
         const int chosen =
             chooser_ ? chooser_->chooseDrumPart(drumVoiceName(1), drumVoiceName(2)) : 0;
-        if (chosen != kDrumSetup1Mode && chosen != kDrumSetup2Mode) return false;
+        if (chosen != image::kDrumSetup1Mode && chosen != image::kDrumSetup2Mode) return false;
         mode = chosen;
-        setPartToKit(part, mode == kDrumSetup1Mode ? 1 : 2);
+        setPartToKit(part, mode == image::kDrumSetup1Mode ? 1 : 2);
     }
-    activate(mode == kDrumSetup1Mode ? 1 : 2);
+    activate(mode == image::kDrumSetup1Mode ? 1 : 2);
     SelectDrumNote(firstKeyNote());
     return true;
 }

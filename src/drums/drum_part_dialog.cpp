@@ -6,12 +6,11 @@
 #include "draw/frames.h"
 #include "draw/palette.h"
 #include "draw/text.h"
+#include "image/part_modes.h"
 
 namespace drums {
 namespace {
 
-constexpr int kSetup1Mode = 2;
-constexpr int kSetup2Mode = 3;
 constexpr int kTextureRows = 32;
 constexpr const char* kNotice = "! This is not an editable Drum Part !";
 
@@ -47,21 +46,22 @@ void DrumPartDialog::paintBackground() {
 void DrumPartDialog::paintChoices() {
     draw::Canvas canvas(image_);
     padButton(canvas, kSetup1Area, QString::fromStdString("Set to " + setup1Voice_),
-              choice_ == kSetup1Mode);
+              choice_ == image::kDrumSetup1Mode);
     padButton(canvas, kSetup2Area, QString::fromStdString("Set to " + setup2Voice_),
-              choice_ == kSetup2Mode);
+              choice_ == image::kDrumSetup2Mode);
     ++choicePaints_;
 }
 
 void DrumPartDialog::show() {
-    choice_ = kSetup1Mode;
+    choice_ = image::kDrumSetup1Mode;
     result_ = 0;
     paintChoices();
 }
 
 bool DrumPartDialog::mouseDown(int x, int y) {
     if (kSetup1Area.contains(x, y) || kSetup2Area.contains(x, y)) {
-        const int wanted = kSetup1Area.contains(x, y) ? kSetup1Mode : kSetup2Mode;
+        const int wanted =
+            kSetup1Area.contains(x, y) ? image::kDrumSetup1Mode : image::kDrumSetup2Mode;
         // The pressed choice stays as it is.
         if (choice_ == wanted) return false;
         choice_ = wanted;

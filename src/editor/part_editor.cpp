@@ -82,6 +82,9 @@ void PartEditor::redrawPartVoice(int part) {
 void PartEditor::setVoiceListHook(VoiceListHook* hook) {
     impl_->controller.setVoiceListHook(hook);
 }
+void PartEditor::setNameColours(const VoiceNameColours& colours) {
+    impl_->controller.setNameColours(colours);
+}
 void PartEditor::setInsertionMode(bool insertion) {
     impl_->controller.setInsertionMode(insertion);
 }

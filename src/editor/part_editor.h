@@ -6,6 +6,7 @@
 #include "editor/screen.h"
 #include "editor/surface_host.h"
 #include "editor/voice_list_hook.h"
+#include "editor/voice_naming.h"
 #include "image/synth_image.h"
 #include "midi/midi_port.h"
 #include "midi/xg_messages.h"
@@ -111,6 +112,9 @@ class PartEditor final : public Screen {
     // Repaints every strip's variation send and dry level (the inserted part's captions
     // are drawn darker; the effect editor calls this after the variation's part changes).
     void redrawVariationSends();
+    // The colours of the strips' voice names, by the kind of voice; they show at the next
+    // repaint.
+    void setNameColours(const VoiceNameColours& colours);
     // Makes a part current without All Notes Off and redraws both strips and the page.
     void selectPart(int part);
     // Repaints a part's strip after its voice changed (and the title and page when it is

@@ -24,8 +24,6 @@ constexpr int kStripTop = 24;
 constexpr int kStripBottom = 401;
 constexpr draw::Colour kStripFill = draw::rgb(206, 170, 104);
 constexpr draw::Colour kCurrentFill = draw::rgb(230, 198, 122);
-constexpr draw::Colour kDrumVoice = draw::rgb(0, 0, 160);
-constexpr draw::Colour kUserVoice = draw::rgb(150, 0, 0);
 constexpr draw::Colour kMeter = draw::rgb(120, 60, 10);
 constexpr draw::Colour kMeterActive = draw::rgb(220, 40, 0);
 constexpr int kMeterTop = 274;
@@ -35,18 +33,6 @@ constexpr std::size_t kVariationPartIndex = 27;
 
 HitRect stripRect(int c, int part) {
     return kStripControls[static_cast<std::size_t>(c)].rect.translated(kStripSpacing * part, 0);
-}
-
-draw::Colour voiceColour(const image::SynthImage& image, int part) {
-    switch (partVoiceKind(image, part)) {
-    case VoiceKind::Drum:
-        return kDrumVoice;
-    case VoiceKind::UserVoice:
-        return kUserVoice;
-    case VoiceKind::Normal:
-        break;
-    }
-    return draw::ColBlack;
 }
 
 // Knob position of a hit rectangle whose top-left corner holds a 22 x 22 knob.
@@ -214,7 +200,7 @@ HitRect StripPainter::paintFader(const image::SynthImage& image, int part, bool 
 HitRect StripPainter::paintVoiceButton(const image::SynthImage& image, int part, bool current) {
     const HitRect r = stripRect(strip::kVoice, part);
     const QString name = QString::fromStdString(partVoiceName(image, part));
-    const draw::Colour colour = voiceColour(image, part);
+    const draw::Colour colour = nameColours_.of(partVoiceKind(image, part));
     // The full name runs upward beside the level bar.
     const int nameLeft = r.left + 14;
     canvas_.fillRect(nameLeft, kMeterTop, nameLeft + 16, kMeterBottom + 1,
@@ -235,7 +221,7 @@ HitRect StripPainter::paintVoiceButton(const image::SynthImage& image, int part,
         button.right = stripRect(strip::kVoice, first + 1).right;
         current = image.currentPart == first || image.currentPart == first + 1;
         label = QString::fromStdString(partVoiceName(image, first));
-        labelColour = voiceColour(image, first);
+        labelColour = nameColours_.of(partVoiceKind(image, first));
     }
     draw::DrawSmallButton(canvas_, button.left + 2, button.top + 1, button.right - 2, QString(),
                           current ? draw::ButtonPressed : draw::ButtonUp);

@@ -4,6 +4,7 @@
 
 #include "draw/canvas.h"
 #include "draw/hit_rect.h"
+#include "editor/voice_naming.h"
 #include "image/synth_image.h"
 
 #include <string>
@@ -19,6 +20,8 @@ class StripPainter {
     // Variation as an insertion effect: the variation send and dry level knobs give way to
     // their captions, darker in the column of the part the effect is inserted into.
     void setVariationInsertion(bool insertion) { insertion_ = insertion; }
+    // The colours the voice names of the strips are written in.
+    void setNameColours(const VoiceNameColours& colours) { nameColours_ = colours; }
 
     // The background of the whole surface and the frame of the effect area.
     draw::HitRect paintBackground();
@@ -42,6 +45,7 @@ class StripPainter {
 
     draw::Canvas& canvas_;
     bool insertion_ = false;
+    VoiceNameColours nameColours_;
 };
 
 } // namespace editor

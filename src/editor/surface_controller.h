@@ -57,6 +57,7 @@ class SurfaceController {
     // can neither be pressed nor reached with the arrow keys.
     void setInsertionMode(bool insertion);
     void redrawVariationSends();
+    void setNameColours(const VoiceNameColours& colours) { view_.setNameColours(colours); }
     // Makes a part current (no All Notes Off) and redraws both strips and the page.
     void selectPart(int part);
     void redrawPartVoice(int part) { view_.partVoice(part); }

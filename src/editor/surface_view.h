@@ -30,6 +30,7 @@ class SurfaceView {
     // caller repaints the whole surface after the effect rows have painted theirs.
     void paintAll();
     void setVariationInsertion(bool insertion) { stripPainter_.setVariationInsertion(insertion); }
+    void setNameColours(const VoiceNameColours& colours) { stripPainter_.setNameColours(colours); }
     // The strips of the old and the new current part, the title and the page.
     void showPartSwitch(int old);
     // A part's strip after its voice changed; the title and the page for the current part.

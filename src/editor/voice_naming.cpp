@@ -18,6 +18,18 @@ VoiceKind partVoiceKind(const image::SynthImage& image, int part) {
     return VoiceKind::Normal;
 }
 
+draw::Colour VoiceNameColours::of(VoiceKind kind) const {
+    switch (kind) {
+    case VoiceKind::Drum:
+        return drum;
+    case VoiceKind::UserVoice:
+        return qs;
+    case VoiceKind::Normal:
+        break;
+    }
+    return xg;
+}
+
 std::string partVoiceName(const image::SynthImage& image, int part) {
     part = std::clamp(part, 0, image::kPartCount - 1);
     const int msb = image.part(part, off::kBankMsb);

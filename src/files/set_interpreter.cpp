@@ -24,6 +24,10 @@ constexpr Byte kEffectBlockHigh = 0x02;
 constexpr Byte kEffectBlockMid = 0x01;
 constexpr Byte kDrumSetup1 = 0x30;
 constexpr Byte kDrumSetup2 = 0x31;
+// The system block: master tune as four nibbles, master volume, attenuator, transpose.
+constexpr int kSystemBlockSize = 7;
+constexpr int kMasterVolumeIndex = 4;
+constexpr int kTransposeIndex = 6;
 
 // Sizes of the messages after F0, closing F7 included.
 constexpr std::size_t kShortSize = 8;
@@ -178,7 +182,9 @@ void SetInterpreter::applyBulk(Data d) {
     const Byte high = d[5];
     const Byte mid = d[6];
     const Byte low = d[7];
-    if (high == kEffectBlockHigh && mid == kEffectBlockMid) {
+    if (high == 0 && mid == 0 && low == 0) {
+        applySystemBlock(data);
+    } else if (high == kEffectBlockHigh && mid == kEffectBlockMid) {
         // Each dump fills the addresses from its start on, as many as it carries.
         const bool known = (d.size() == 16 && (low == 0x10 || low == 0x30 || low == 0x70)) ||
                            (d.size() == 24 && low == 0x00) || (d.size() == 25 && low == 0x20) ||
@@ -202,6 +208,20 @@ void SetInterpreter::applyBulk(Data d) {
         for (std::size_t o = 0; o < data.size(); ++o)
             setPartByte(mid, 0x30 + static_cast<int>(o), data[o]);
     }
+}
+
+void SetInterpreter::applySystemBlock(Data data) {
+    // A module answers the whole block; a shorter dump says too little to trust.
+    if (!sections_.partsAndSystem || data.size() < kSystemBlockSize) return;
+    const int tune =
+        (data[0] & 0x0F) << 12 | (data[1] & 0x0F) << 8 | (data[2] & 0x0F) << 4 | (data[3] & 0x0F);
+    image_.system.setMasterTune(tune);
+    image_.system.masterVolume = data[kMasterVolumeIndex];
+    image_.system.transpose = data[kTransposeIndex];
+    counters_.parts += 4;
+    report({Target::MasterTune, -1, 0, tune});
+    report({Target::MasterVolume, -1, 0, data[kMasterVolumeIndex]});
+    report({Target::Transpose, -1, 0, data[kTransposeIndex]});
 }
 
 void SetInterpreter::setPartByte(int part, int address, int value) {

@@ -69,6 +69,7 @@ class SetInterpreter {
     void applyShort(std::span<const std::uint8_t> d);   // 8 bytes
     void applyTwoByte(std::span<const std::uint8_t> d); // 9 bytes
     void applyBulk(std::span<const std::uint8_t> d);
+    void applySystemBlock(std::span<const std::uint8_t> data);
     void setPartByte(int part, int address, int value);
     void setEffectByte(int address, int value);
     void setDrumByte(int setup, int note, int param, int value);

@@ -137,10 +137,11 @@ void rebuildEffects(image::SynthImage& image, const LoadCounters& counters) {
     if (counters.effects[2] > 0) rebuildEffect(image.variation, image::EffectKind::Variation);
 }
 
-LoadedSet prepare(SetKind kind, const image::SynthImage& current) {
+// A set starts from a reset image; the other kinds change only their own sections.
+LoadedSet prepare(bool fromReset, const image::SynthImage& current) {
     LoadedSet loaded;
     loaded.image = std::make_unique<image::SynthImage>(current);
-    if (kind == SetKind::Set) image::resetImageData(*loaded.image);
+    if (fromReset) image::resetImageData(*loaded.image);
     return loaded;
 }
 
@@ -170,7 +171,7 @@ bool hasFourElements(const image::VoiceDump& dump) {
 
 LoadedSet readSetFile(TxMidiData& container, SetKind kind, const image::SynthImage& current,
                       midi::SynthType type, const AppliedListener& listener) {
-    auto loaded = prepare(kind, current);
+    auto loaded = prepare(kind == SetKind::Set, current);
     SetInterpreter reader(*loaded.image, kind);
     reader.setAppliedListener(listener);
     // Only a file read to its end is applied, so the copy never holds half a file.
@@ -183,7 +184,7 @@ LoadedSet readSetFile(TxMidiData& container, SetKind kind, const image::SynthIma
 LoadedSet readSetBytes(std::span<const std::uint8_t> bytes, SetKind kind,
                        const image::SynthImage& current, midi::SynthType type,
                        const AppliedListener& listener) {
-    auto loaded = prepare(kind, current);
+    auto loaded = prepare(kind == SetKind::Set, current);
     SetInterpreter reader(*loaded.image, kind);
     reader.setAppliedListener(listener);
     TxMidiData container;
@@ -193,18 +194,31 @@ LoadedSet readSetBytes(std::span<const std::uint8_t> bytes, SetKind kind,
     return loaded;
 }
 
+SysExReading::SysExReading(SetKind kind, const image::SynthImage& current, midi::SynthType type,
+                           bool fromReset, const AppliedListener& listener)
+    : kind_(kind), type_(type) {
+    loaded_ = prepare(fromReset, current);
+    reader_ = std::make_unique<SetInterpreter>(*loaded_.image, kind);
+    reader_->setAppliedListener(listener);
+    // Raw messages do not say for which module they were made: the one in use is assumed.
+    reader_->assumeMadeFor(type == SynthType::Db50 ? MadeFor::Db50 : MadeFor::Qs300);
+}
+
+void SysExReading::apply(std::span<const std::uint8_t> message) {
+    if (message.size() > 1) reader_->apply(statusSysEx, message.subspan(1));
+}
+
+LoadedSet SysExReading::finish() {
+    afterReading(loaded_, *reader_, kind_, type_);
+    return std::move(loaded_);
+}
+
 LoadedSet readSysExMessages(std::span<const std::span<const std::uint8_t>> messages, SetKind kind,
                             const image::SynthImage& current, midi::SynthType type,
                             const AppliedListener& listener) {
-    auto loaded = prepare(kind, current);
-    SetInterpreter reader(*loaded.image, kind);
-    reader.setAppliedListener(listener);
-    // Raw messages do not say for which module they were made: the one in use is assumed.
-    reader.assumeMadeFor(type == SynthType::Db50 ? MadeFor::Db50 : MadeFor::Qs300);
-    for (const auto message : messages)
-        if (message.size() > 1) reader.apply(statusSysEx, message.subspan(1));
-    afterReading(loaded, reader, kind, type);
-    return loaded;
+    SysExReading reading(kind, current, type, true, listener);
+    for (const auto message : messages) reading.apply(message);
+    return reading.finish();
 }
 
 void rememberLoadedState(image::SynthImage& image) {

@@ -43,6 +43,26 @@ LoadedSet readSysExMessages(std::span<const std::span<const std::uint8_t>> messa
                             const image::SynthImage& current, midi::SynthType type,
                             const AppliedListener& listener = {});
 
+// Reading system-exclusive messages one at a time, as they come from the module: each
+// message is applied to the copy at once, so what was read so far can be looked at, and
+// finish() takes the steps that follow the reading.
+class SysExReading {
+  public:
+    // `fromReset`: the copy starts as a reset image (a whole set), otherwise as `current`.
+    SysExReading(SetKind kind, const image::SynthImage& current, midi::SynthType type,
+                 bool fromReset, const AppliedListener& listener = {});
+    // One message, F0 ... F7.
+    void apply(std::span<const std::uint8_t> message);
+    const image::SynthImage& image() const { return *loaded_.image; }
+    LoadedSet finish();
+
+  private:
+    LoadedSet loaded_;
+    std::unique_ptr<SetInterpreter> reader_; // writes into loaded_.image
+    SetKind kind_;
+    midi::SynthType type_;
+};
+
 // The last step once the image has been sent: the loaded copy of the part table and the
 // snapshot of the effect blocks, against which the File menu counts changes.
 void rememberLoadedState(image::SynthImage& image);

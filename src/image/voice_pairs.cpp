@@ -13,7 +13,7 @@ VoiceDump upperHalfDump(const VoiceDump& whole, int upperPart) {
     std::copy_n(whole.begin() + kVoiceDumpDataStart + voice::elementStart(2), 2 * kVoiceElementSize,
                 data + voice::elementStart(0));
     data[kVoiceElementSwitchByte] =
-        static_cast<Byte>(whole[kVoiceDumpDataStart + kVoiceElementSwitchByte] >> 2);
+        static_cast<Byte>((whole[kVoiceDumpDataStart + kVoiceElementSwitchByte] & 0x0F) >> 2);
     upper[kVoiceDumpNumberByte] = static_cast<Byte>(upperPart & 0x7F);
     renewVoiceDumpChecksum(upper);
     return upper;

@@ -61,6 +61,8 @@ void MemoryBackend::send(Bytes message) {
     ends_.push_back(wire_.size());
     receivers_.push_back(outputId_);
     if (probeAnswer_ && std::ranges::equal(message, kProbe)) pendingInput_.push_back(*probeAnswer_);
+    if (answerer_)
+        for (auto& answer : answerer_(message)) pendingInput_.push_back(std::move(answer));
 }
 
 void MemoryBackend::inject(std::vector<std::uint8_t> message) {

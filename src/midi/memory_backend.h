@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,11 @@ class MemoryBackend final : public Backend {
         probeAnswer_ = std::move(answer);
     }
 
+    // When set, every message sent is shown to `answerer` (a simulated module), and what it
+    // answers waits on the input like a probe answer.
+    using Answerer = std::function<std::vector<std::vector<std::uint8_t>>(Bytes message)>;
+    void answerWith(Answerer answerer) { answerer_ = std::move(answerer); }
+
     // Feeds a message to the input at once, as the driver thread would.
     void inject(std::vector<std::uint8_t> message);
     // Delivers input that was queued by a probe answer; returns how many were delivered.
@@ -68,6 +74,7 @@ class MemoryBackend final : public Backend {
     std::optional<std::string> inputOpenError_;
     std::optional<std::string> sendError_;
     std::optional<std::vector<std::uint8_t>> probeAnswer_;
+    Answerer answerer_;
     std::vector<std::vector<std::uint8_t>> pendingInput_;
     std::vector<std::uint8_t> wire_; // every byte sent, in order
     std::vector<std::size_t> ends_;  // end offset of each message in wire_

@@ -199,6 +199,8 @@ std::string describeYamaha(Bytes m) {
     }
     if (m[3] == kQsModel) {
         if (kind == 0x00) return describeQsVoiceDump(m);
+        if (kind == 0x20 && m.size() == 8 && m[4] == 0x11 && m[6] == 0x00)
+            return "QS300 voice request, part " + num(m[5] + 1);
         if (kind == 0x10 && m.size() == 9 && m[4] == 0 && m[5] == 0 && m[6] == 0x09)
             return std::string("QS300 Local = ") + (m[7] != 0 ? "on" : "off");
     }

@@ -2,6 +2,7 @@
 
 #include "image/voice_pairs.h"
 #include "midi/image_reset.h"
+#include "midi/part_voice_steps.h"
 
 namespace midi {
 namespace {
@@ -55,6 +56,19 @@ bool copyVoice(image::SynthImage& image, XgMessages& messages, int source, int t
     return true;
 }
 
+// A target that gets a voice of one part leaves the pair it belonged to, as choosing a
+// voice for it does: otherwise its partner stays flagged as half of a voice that is gone.
+// A voice over two parts pairs the target anew below.
+void leavePair(image::SynthImage& image, XgMessages& messages, int source, int target) {
+    if (messages.options().type == SynthType::Qs300) return;
+    if (image.userVoiceKind[at(source)] == image::kTwoPartVoice) return;
+    const bool db50 = messages.options().type == SynthType::Db50;
+    if (!image::voiceCopyAllowed(image, source, target, db50)) return;
+    // The source is never written, not even as the target's partner.
+    if ((source & ~1) == (target & ~1)) return;
+    ReleasePair(image, messages, target, false);
+}
+
 } // namespace
 
 CopyOutcome CopyParts(image::SynthImage& image, XgMessages& messages, int source, int target,
@@ -70,6 +84,9 @@ CopyOutcome CopyParts(image::SynthImage& image, XgMessages& messages, int source
     }
 
     for (int t : targets) {
+        // Before the groups: a released second part answers its own channel again, and a
+        // copied "Channel" must win over that.
+        if (choice[image::kVoiceGroup]) leavePair(image, messages, source, t);
         bool copied = image::copyPartGroups(image, source, t, choice);
         bool voiceTaken = true;
         if (choice[image::kVoiceGroup]) voiceTaken = copyVoice(image, messages, source, t, copied);
@@ -90,6 +107,10 @@ CopyOutcome CopyParts(image::SynthImage& image, XgMessages& messages, int source
 void InitializePart(image::SynthImage& image, XgMessages& messages, int part,
                     bool withDefaultVoice) {
     if (part < 0 || part >= image::kPartCount) return;
+    // The default voice takes one part: a pair the part belonged to ends first, as when an
+    // XG voice is chosen for it.
+    if (withDefaultVoice && messages.options().type != SynthType::Qs300)
+        ReleasePair(image, messages, part, false);
     ResetPart(messages, part, withDefaultVoice, true);
     if (!withDefaultVoice) return;
     image.userVoiceKind[at(part)] = image::kXgVoice;

@@ -1,9 +1,11 @@
 #include "midi/voice_selection.h"
 
+#include "image/part_modes.h"
 #include "image/qs300_factory.h"
 #include "image/voice_catalogue.h"
 #include "image/voice_dump.h"
-#include "image/voice_layout.h"
+#include "image/voice_pairs.h"
+#include "midi/part_voice_steps.h"
 #include "midi/voice_mirror.h"
 
 #include <algorithm>
@@ -14,29 +16,8 @@ namespace {
 namespace off = image::offset;
 using image::Byte;
 
-constexpr int kNormalMode = 0;
-constexpr int kDrumMode = 1;
-constexpr int kDrumSetup1Mode = 2;
-constexpr int kDrumSetup2Mode = 3;
-// The voice data of elements 3 and 4, and where elements 1 and 2 begin.
-constexpr int kUpperElements = image::voice::elementStart(2);
-constexpr int kLowerElements = image::voice::elementStart(0);
-constexpr int kTwoElementsSize = 2 * image::kVoiceElementSize;
-
 std::size_t at(int part) {
     return static_cast<std::size_t>(part);
-}
-
-// The dump the second part of a pair plays: elements 3 and 4 as its elements 1 and 2.
-image::VoiceDump upperHalf(const image::VoiceDump& first, int secondPart) {
-    image::VoiceDump second = first;
-    constexpr int data = image::kVoiceDumpDataStart;
-    second[data + image::kVoiceElementSwitchByte] =
-        static_cast<Byte>((first[data + image::kVoiceElementSwitchByte] & 0x0F) >> 2);
-    std::copy_n(first.begin() + data + kUpperElements, kTwoElementsSize,
-                second.begin() + data + kLowerElements);
-    second[image::kVoiceDumpNumberByte] = static_cast<Byte>(secondPart);
-    return second;
 }
 
 } // namespace
@@ -59,12 +40,19 @@ SelectionResult VoiceSelection::select(int list, int item) {
     result.done = true;
     const int remembered = std::clamp(image_.currentPart, 0, image::kPartCount - 1);
     image_.currentPart = remembered;
-    int mode = kNormalMode;
+    int mode = image::kNormalMode;
 
-    if (image::isQsList(list))
-        selectQsVoice(list, item, result);
-    else
+    if (!image::isQsList(list)) {
         selectXgVoice(list, item, mode, result);
+    } else if (!selectQsVoice(list, item, result)) {
+        // "QS300 Timeout" has been shown. Selecting the user voice now would make the part
+        // play whatever the module holds there, and a module that did not answer would
+        // only keep the user waiting for the next time-out.
+        image_.currentPart = remembered;
+        result.done = false;
+        result.timedOut = true;
+        return result;
+    }
 
     // The part record of the part that now holds the voice.
     const int p = image_.currentPart;
@@ -98,25 +86,29 @@ SelectionResult VoiceSelection::select(int list, int item) {
     return result;
 }
 
-void VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) {
+bool VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) {
     const int p = image_.currentPart;
-    image_.userVoiceKind[at(p)] = image::kXgVoice;
     const image::VoiceRecord& voice =
         list == image::kQsUserList ? image_.bank[at(item)] : image::factoryPresetBank()[at(item)];
+    // A module that does not take the voice keeps its part as it was; so does the image.
+    const image::VoiceDump keptEditVoice = image_.editVoice;
     image::putVoiceRecord(image_.editVoice, voice);
     const int elements = image::switchedOnElements(voice);
 
     if (elements > 2 && options_.type == SynthType::Db50) {
         const int first = p & ~1;
         const int second = first + 1;
-        image_.currentPart = first;
         image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(first);
-        messages_.SendQSVoice(image_.editVoice);
+        image::VoiceDump upper = image::upperHalfDump(image_.editVoice, second);
+        if (!messages_.SendQSVoice(image_.editVoice) || !messages_.SendQSVoice(upper)) {
+            image_.editVoice = keptEditVoice;
+            return false;
+        }
+        image_.currentPart = first;
         image_.partVoices[at(first)] = image_.editVoice;
-        image_.partVoices[at(second)] = upperHalf(image_.editVoice, second);
+        image_.partVoices[at(second)] = upper;
         image_.userVoiceKind[at(first)] = image::kTwoPartVoice;
         image_.userVoiceKind[at(second)] = image::kXgVoice;
-        messages_.SendQSVoice(image_.partVoices[at(second)]);
         image_.pairFlagLow[at(first)] = 0;
         image_.pairFlagHigh[at(first)] = 0;
         image_.pairFlagLow[at(second)] = 1;
@@ -128,89 +120,55 @@ void VoiceSelection::selectQsVoice(int list, int item, SelectionResult& result) 
             writeMirrored(second, image_.editVoice);
         }
         result.pair = true;
-        return;
+        return true;
     }
 
     image_.editVoice[image::kVoiceDumpNumberByte] = static_cast<Byte>(p);
-    messages_.SendQSVoice(image_.editVoice);
+    if (!messages_.SendQSVoice(image_.editVoice)) {
+        image_.editVoice = keptEditVoice;
+        return false;
+    }
     releasePair(p, true, result);
     if (options_.qsData) writeMirrored(p, image_.editVoice);
     image_.partVoices[at(p)] = image_.editVoice;
     image_.userVoiceKind[at(p)] = image::kSinglePartVoice;
+    return true;
 }
 
 void VoiceSelection::selectXgVoice(int list, int item, int& mode, SelectionResult& result) {
     const int p = image_.currentPart;
     // The second part of a pair plays the voice too, though only the first has the kind.
-    if (image_.hasUserVoice(p) && options_.xgDefault) writeXgDefaults(p);
+    if (image_.hasUserVoice(p) && options_.xgDefault) SendXgDefaults(image_, messages_, p);
     image_.userVoiceKind[at(p)] = image::kXgVoice;
     releasePair(p, false, result);
     image_.pairFlagLow[at(p)] = 0;
     image_.pairFlagHigh[at(p)] = 0;
     if (list == image::kDrumList) {
-        mode = item == image::kDrumSetup1Item   ? kDrumSetup1Mode
-               : item == image::kDrumSetup2Item ? kDrumSetup2Mode
-                                                : kDrumMode;
+        mode = item == image::kDrumSetup1Item   ? image::kDrumSetup1Mode
+               : item == image::kDrumSetup2Item ? image::kDrumSetup2Mode
+                                                : image::kDrumMode;
     }
-}
-
-bool VoiceSelection::pairedWithNext(int first) const {
-    if (first % 2 != 0 || first + 1 >= image::kPartCount) return false;
-    return image_.userVoiceKind[at(first)] == image::kTwoPartVoice ||
-           image_.pairFlagLow[at(first + 1)] != 0 || image_.pairFlagHigh[at(first + 1)] != 0;
 }
 
 void VoiceSelection::releasePair(int part, bool defaults, SelectionResult& result) {
     // A QS300 plays four elements on one part: it never pairs parts.
     if (options_.type == SynthType::Qs300) return;
-    const int first = part & ~1;
-    const int second = first + 1;
-    if (!pairedWithNext(first)) return;
-    image_.pairFlagLow[at(first)] = 0;
-    image_.pairFlagHigh[at(first)] = 0;
-    image_.pairFlagLow[at(second)] = 0;
-    image_.pairFlagHigh[at(second)] = 0;
-    image_.userVoiceKind[at(first)] = image::kXgVoice;
-    sendPartByte(second, off::kReceiveChannel, second);
-
-    const int other = part == first ? second : first;
-    // The tenth part goes back to the first drum setup its name promises; every other part
-    // to the first voice of the catalogue.
-    const bool drumPart = other == image::kDrumPartIndex;
-    const int msb = drumPart ? image::kBankDrumKit : 0;
-    const int mode = drumPart ? kDrumSetup1Mode : kNormalMode;
-    image_.userVoiceKind[at(other)] = image::kXgVoice;
-    image_.part(other, off::kBankMsb) = static_cast<Byte>(msb);
-    image_.part(other, off::kBankLsb) = 0;
-    image_.part(other, off::kProgram) = 0;
-    image_.part(other, off::kPartMode) = static_cast<Byte>(mode);
-    sendVoiceSelect(other, 0, 0);
-    if (defaults && options_.xgDefault) writeXgDefaults(other);
-    result.changed.push_back(other);
+    const int other = ReleasePair(image_, messages_, part, defaults && options_.xgDefault);
+    if (other >= 0) result.changed.push_back(other);
 }
 
 void VoiceSelection::sendVoiceSelect(int part, int lsbToSend, int program) {
-    const int base = part * image::kPartRecordSize;
-    messages_.SendPartParam(part, base + off::kPartMode, image_.part(part, off::kPartMode));
-    messages_.SendPartParam(part, base + off::kBankMsb, image_.part(part, off::kBankMsb));
-    messages_.SendPartParam(part, base + off::kBankLsb, static_cast<Byte>(lsbToSend));
-    messages_.SendPartParam(part, base + off::kProgram, static_cast<Byte>(program));
+    SendVoiceSelect(image_, messages_, part, lsbToSend, program);
 }
 
 void VoiceSelection::sendPartByte(int part, int offset, int value) {
-    image_.part(part, offset) = static_cast<Byte>(value);
-    messages_.SendPartParam(part, part * image::kPartRecordSize + offset, static_cast<Byte>(value));
+    SetPartByte(image_, messages_, part, offset, value);
 }
 
 void VoiceSelection::writeMirrored(int part, const image::VoiceDump& dump) {
     for (const MirroredParameter& m : kMirroredParameters)
         sendPartByte(part, m.partOffset,
                      dump[at(image::kVoiceDumpDataStart + m.voiceOffset)] & 0x7F);
-}
-
-void VoiceSelection::writeXgDefaults(int part) {
-    for (const MirroredParameter& m : kMirroredParameters)
-        sendPartByte(part, m.partOffset, m.xgDefault);
 }
 
 int VoiceSelection::sentLsb(int msb, int lsb) const {

@@ -33,6 +33,7 @@ class VoiceChangeListener {
 
 struct SelectionResult {
     bool done = false;        // false for a list or item that does not exist
+    bool timedOut = false;    // the module did not take the QS300 voice: nothing changed
     int part = -1;            // the part that holds the voice (the pair's first part)
     bool pair = false;        // the voice takes this part and the next
     std::string name;         // the name the part shows
@@ -50,7 +51,8 @@ class VoiceSelection {
     void removeListener(VoiceChangeListener& listener);
 
     // Item `item` of voice list `list` (0..18) for the current part. Nothing happens for
-    // an item that does not exist.
+    // an item that does not exist. A QS300 voice the module does not take (a handshake
+    // time-out) ends the selection: nothing more is sent and the part keeps its voice.
     SelectionResult select(int list, int item);
 
     // A QS300 voice from outside the bank (a voice file) for the current part: it passes
@@ -63,15 +65,14 @@ class VoiceSelection {
     SelectionResult storeVoice(int slot, const image::VoiceRecord& voice);
 
   private:
-    void selectQsVoice(int list, int item, SelectionResult& result);
+    // False when the module did not take the voice; the image is then as it was.
+    bool selectQsVoice(int list, int item, SelectionResult& result);
     void selectXgVoice(int list, int item, int& mode, SelectionResult& result);
     void releasePair(int part, bool defaults, SelectionResult& result);
     void sendVoiceSelect(int part, int lsbToSend, int program);
     void sendPartByte(int part, int offset, int value);
     void writeMirrored(int part, const image::VoiceDump& dump);
-    void writeXgDefaults(int part);
     int sentLsb(int msb, int lsb) const;
-    bool pairedWithNext(int first) const;
 
     image::SynthImage& image_;
     XgMessages& messages_;

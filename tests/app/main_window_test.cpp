@@ -55,13 +55,13 @@ TEST(MainMenu, CaptionsAndWhatWorksToday) {
     for (const QAction* action : window->menuBar()->actions()) bar << action->text();
     EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Job", "&Option", "&View", "&Help"}));
     EXPECT_EQ(
-        captions(menu.file).mid(0, 14),
+        captions(menu.file).mid(0, 15),
         QStringList({"&New ...", "&1 Load Set ... (XGS,MID) ...", "&2 Load FX ... (XFX,MID) ...",
                      "&3 Load Drums ... (XDM,MID) ...", "&4 Load QS300 Voice ... (QVC) ...",
                      "&5 Load QS300 Bank ... (QVB) ...", "&6 Save Set ... (XGS,MID) ...",
                      "&7 Save FX ... (XFX,MID) ...", "&8 Save Drums ... (XDM,MID) ...",
                      "&9 Save QS300 Voice ... (QVC) ...", "&0 Save QS300 Bank ... (QVB) ...",
-                     "Import SysEx ...", "Export SysEx ...", "&Exit"}));
+                     "&Get From Module ...", "Import SysEx ...", "Export SysEx ...", "&Exit"}));
     EXPECT_EQ(captions(menu.job),
               QStringList({"&Copy Part ...", "&Initialize Part ...", "&Refresh Drumsets",
                            "&All Notes Off", "&Virtual Keyboard ...", "&Edit QS300 Voice ...",

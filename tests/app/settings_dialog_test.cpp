@@ -8,6 +8,7 @@
 #include "app/settings_dialog.h"
 #include "app/startup.h"
 #include "draw/artwork.h"
+#include "editor/part_controls.h"
 
 #include "app_test_support.h"
 
@@ -180,6 +181,29 @@ TEST(SettingsDialog, KnobSchemeRepaintsTheSurfaceAndIsKeptAfterARestart) {
     auto restarted = startUp(again.session, again.prompts, {});
     EXPECT_EQ(again.session.settings().potiColor, 3);
     EXPECT_EQ(restarted->editorWindow().panels().knobScheme(), draw::KnobScheme::Silver);
+}
+
+// Green pixels in the column where a strip writes its voice name upward.
+int greenNamePixels(const QImage& surface, int part) {
+    int count = 0;
+    for (int y = 274; y <= 379; ++y)
+        for (int x = 28; x <= 44; ++x)
+            if (surface.pixel(x + editor::kStripSpacing * part, y) == qRgb(0, 255, 0)) ++count;
+    return count;
+}
+
+TEST(SettingsDialog, NameColoursComeFromTheSettingsAndChangeOnOk) {
+    // Drum names green from the start (Windows colour values hold blue in the high byte).
+    SettingsFixture f(std::string(testing::kVirtualOutIni) + "[Color]\nDrum=65280\n");
+    const QImage& surface = f.window->editorWindow().surface();
+    const int drumPart = image::kDrumPartIndex;
+    EXPECT_GT(greenNamePixels(surface, drumPart), 0);
+    EXPECT_EQ(greenNamePixels(surface, 0), 0);
+    // XG names green too, on screen as soon as "OK" is pressed.
+    f.settings([](TFSets& d) { control<QPushButton>(d, "iig1")->click(); }, "OKBtn");
+    EXPECT_EQ(f.session.settings().xgColor, 0x00FF00);
+    for (int part : {0, 1, 15}) EXPECT_GT(greenNamePixels(surface, part), 0) << part;
+    EXPECT_GT(greenNamePixels(surface, drumPart), 0);
 }
 
 TEST(SettingsDialog, HelpButtonOpensTheSettingsTopic) {

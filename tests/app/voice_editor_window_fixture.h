@@ -6,8 +6,8 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/voice_editor_link.h"
+#include "core/user_voice_part.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 
 #include "app_test_support.h"
 #include "surface_mouse.h"
@@ -23,7 +23,7 @@ class VoiceEditorWindowFixture : public ::testing::Test {
     void SetUp() override {
         f.dir.writeIni(kVirtualOutIni);
         window = startUp(f.session, f.prompts, {});
-        image::assignUserVoice(f.session.image(), 0, image::factoryUserBank()[0], false);
+        testvoice::assignUserVoice(f.session.image(), 0, image::factoryUserBank()[0], false);
         window->show();
         QCoreApplication::processEvents();
         f.backend.clearSent();

@@ -6,9 +6,9 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/voice_editor_link.h"
+#include "core/user_voice_part.h"
 #include "editor/voice_naming.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "image/voice_edit.h"
 #include "image/voice_layout.h"
 

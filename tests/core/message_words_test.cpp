@@ -120,6 +120,10 @@ TEST(MessageWords, DumpsTellTheirBlockAndWhetherTheyAreWhole) {
     EXPECT_NE(text.find("checksum ok"), std::string::npos) << text;
     EXPECT_EQ(words({0xF0, 0x43, 0x23, 0x4C, 0x08, 0x05, 0x30, 0xF7}),
               "XG dump request, " + partLine(6, "at 08 05 30"));
+    EXPECT_EQ(words({0xF0, 0x43, 0x20, 0x4B, 0x11, 0x02, 0x00, 0xF7}),
+              "QS300 voice request, part " + std::to_string(3));
+    EXPECT_EQ(words({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7}),
+              "XG dump request, System at 00 00 00");
 }
 
 TEST(MessageWords, ChannelMessagesAndBrokenInput) {

@@ -1,11 +1,14 @@
+#include "core/part_param_message.h"
 #include "image/image_init.h"
 #include "image/part_copy.h"
 #include "image/part_defaults.h"
+#include "image/voice_catalogue.h"
 #include "image/voice_layout.h"
 #include "midi/clock.h"
 #include "midi/memory_backend.h"
 #include "midi/midi_port.h"
 #include "midi/part_jobs.h"
+#include "midi/voice_selection.h"
 #include "midi/xg_messages.h"
 
 #include <gtest/gtest.h>
@@ -159,7 +162,8 @@ TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheUpperElements) {
     image->part(2, off::kProgram) = 2;
     image->userVoiceKind[2] = image::kTwoPartVoice;
     image::VoiceDump& voice = image->partVoices[2];
-    voice[image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte] = 15;
+    // All four elements on, and a stray bit above them that names no element.
+    voice[image::kVoiceDumpDataStart + image::kVoiceElementSwitchByte] = 0x4F;
     voice[image::kVoiceDumpDataStart + image::voice::elementStart(2)] =
         0x33; // element 3's first byte
     midi::CopyParts(*image, xg, 2, 8, only(image::kVoiceGroup));
@@ -189,6 +193,86 @@ TEST_F(PartJobs, FourElementVoiceOnTheBoardGivesTheNextPartTheUpperElements) {
     backend.clearSent();
     midi::CopyParts(*image, xg, 2, 15, only(image::kVoiceGroup));
     EXPECT_EQ(bulkParts(), std::vector<int>{15});
+}
+
+TEST_F(PartJobs, OnePartVoiceCopiedOrInitialisedIntoAPairEndsThePairAsChoosingItWould) {
+    using testmsg::partParam;
+    namespace o = image::offset;
+    // "Aurora" (three elements) chosen on the third part pairs the third and fourth parts.
+    const auto pairUp = [this] {
+        image::initialiseImage(*image);
+        image->currentPart = 2;
+        midi::VoiceSelection(*image, xg).select(image::kQsUserList, 0);
+        ASSERT_EQ(image->userVoiceKind[2], image::kTwoPartVoice);
+        ASSERT_EQ(image->pairFlagHigh[3], 1);
+        backend.clearSent();
+    };
+    const auto goneToGrandPiano = [](int part) {
+        return std::vector<Msg>{partParam(part, o::kPartMode, 0), partParam(part, o::kBankMsb, 0),
+                                partParam(part, o::kBankLsb, 0), partParam(part, o::kProgram, 0)};
+    };
+
+    // Onto the first part: the second answers its own channel again and plays an XG
+    // voice, then the target goes out whole.
+    pairUp();
+    midi::CopyParts(*image, xg, 0, 2, only(image::kVoiceGroup));
+    std::vector<Msg> release{partParam(3, o::kReceiveChannel, 3)};
+    for (const Msg& m : goneToGrandPiano(3)) release.push_back(m);
+    auto all = sent();
+    ASSERT_GT(all.size(), release.size());
+    EXPECT_EQ(std::vector<Msg>(all.begin(), all.begin() + 5), release);
+    EXPECT_EQ(bulkParts(), std::vector<int>{2});
+    for (int p : {2, 3}) {
+        EXPECT_EQ(image->userVoiceKind[static_cast<std::size_t>(p)], image::kXgVoice) << p;
+        EXPECT_EQ(image->pairFlagLow[static_cast<std::size_t>(p)], 0) << p;
+        EXPECT_EQ(image->pairFlagHigh[static_cast<std::size_t>(p)], 0) << p;
+        EXPECT_EQ(image->part(p, o::kBankMsb), 0) << p;
+    }
+    EXPECT_EQ(image->part(3, o::kReceiveChannel), 3);
+
+    // Choosing the XG voice on that part instead ends the pair with the same messages.
+    pairUp();
+    midi::VoiceSelection choose(*image, xg);
+    choose.setOptions({midi::SynthType::Db50, true, false});
+    choose.select(0, 0);
+    all = sent();
+    ASSERT_GE(all.size(), release.size());
+    EXPECT_EQ(std::vector<Msg>(all.begin(), all.begin() + 5), release);
+
+    // Onto the second part: the first goes back to an XG voice.
+    pairUp();
+    midi::CopyParts(*image, xg, 0, 3, only(image::kVoiceGroup));
+    release = {partParam(3, o::kReceiveChannel, 3)};
+    for (const Msg& m : goneToGrandPiano(2)) release.push_back(m);
+    all = sent();
+    ASSERT_GT(all.size(), release.size());
+    EXPECT_EQ(std::vector<Msg>(all.begin(), all.begin() + 5), release);
+    EXPECT_EQ(bulkParts(), std::vector<int>{3});
+    EXPECT_EQ(image->userVoiceKind[2], image::kXgVoice);
+    EXPECT_EQ(image->pairFlagHigh[3], 0);
+
+    // Initialising the first part with the default voice ends the pair the same way.
+    pairUp();
+    midi::InitializePart(*image, xg, 2, true);
+    all = sent();
+    ASSERT_GT(all.size(), 5u);
+    release = {partParam(3, o::kReceiveChannel, 3)};
+    for (const Msg& m : goneToGrandPiano(3)) release.push_back(m);
+    EXPECT_EQ(std::vector<Msg>(all.begin(), all.begin() + 5), release);
+    EXPECT_EQ(image->pairFlagHigh[3], 0);
+    EXPECT_EQ(image->part(3, o::kBankMsb), 0);
+    // Without the default voice the part keeps its voice and the pair stays.
+    pairUp();
+    midi::InitializePart(*image, xg, 2, false);
+    EXPECT_EQ(image->userVoiceKind[2], image::kTwoPartVoice);
+    EXPECT_EQ(image->pairFlagHigh[3], 1);
+
+    // A copy without the voice group leaves the pair alone.
+    pairUp();
+    midi::CopyParts(*image, xg, 0, 2, only(18));
+    EXPECT_EQ(bulkParts(), std::vector<int>{2});
+    EXPECT_EQ(sent().size(), 2u);
+    EXPECT_EQ(image->userVoiceKind[2], image::kTwoPartVoice);
 }
 
 TEST_F(PartJobs, ModuleThatDoesNotAnswerEndsTheCopyAtTheFirstVoice) {

@@ -1,6 +1,6 @@
+#include "core/user_voice_part.h"
 #include "image/image_init.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "image/voice_dump.h"
 #include "image/voice_edit.h"
 #include "image/voice_pairs.h"

@@ -2,9 +2,9 @@
 // The QS300 voice edit over the memory backend: a fresh image, the module's messages and
 // the alerts shown.
 
+#include "core/user_voice_part.h"
 #include "image/image_init.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "midi/clock.h"
 #include "midi/memory_backend.h"
 #include "midi/midi_port.h"
@@ -52,7 +52,7 @@ struct QsVoiceEditFixture : ::testing::Test {
     }
     // "Aurora": elements 1, 2 and 4 on.
     void giveVoice(int part, bool twoParts) {
-        image::assignUserVoice(*image, part, image::factoryUserBank()[0], twoParts);
+        testvoice::assignUserVoice(*image, part, image::factoryUserBank()[0], twoParts);
     }
     std::vector<Msg> sent() const { return backend.sent(); }
 };

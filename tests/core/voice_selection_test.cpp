@@ -4,6 +4,8 @@
 #include "image/voice_catalogue.h"
 
 #include <algorithm>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -190,6 +192,60 @@ TEST_F(Selection, ListenerHearsOfEveryChangedPart) {
     selection.removeListener(listener);
     selection.select(0, 0);
     EXPECT_EQ(listener.calls.size(), 2u);
+}
+
+TEST_F(Selection, VoiceTheModuleDoesNotTakeLeavesThePartAsItWas) {
+    // The sixth part plays a user voice the module took.
+    use(midi::SynthType::Qs300);
+    image->currentPart = 5;
+    ASSERT_TRUE(selection.select(image::kQsUserList, 1).done);
+    const auto before = std::make_unique<image::SynthImage>(*image);
+    const auto unchanged = [&] {
+        EXPECT_EQ(image->parts, before->parts);
+        EXPECT_EQ(image->partVoices, before->partVoices);
+        EXPECT_EQ(image->editVoice, before->editVoice);
+        EXPECT_EQ(image->userVoiceKind, before->userVoiceKind);
+        EXPECT_EQ(image->pairFlagHigh, before->pairFlagHigh);
+        EXPECT_EQ(image->currentPart, 5);
+    };
+
+    midi::SynthOptions waiting;
+    waiting.type = midi::SynthType::Qs300;
+    xg.setOptions(waiting);
+    std::vector<std::string> alerts;
+    xg.setAlertHandler([&](const std::string& text) { alerts.push_back(text); });
+    Listener listener;
+    listener.image = image.get();
+    selection.addListener(listener);
+    const Msg probe{0xF0, 0x43, 0x30, 0x4C, 0x08, 0x00, 0x00, 0xF7};
+
+    // No answer to the probe: the voice never left, and nothing else follows.
+    forget();
+    auto result = selection.select(image::kQsUserList, 0);
+    EXPECT_FALSE(result.done);
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_EQ(sent(), std::vector<Msg>{probe});
+    EXPECT_EQ(alerts, std::vector<std::string>{"QS300 Timeout"});
+    EXPECT_TRUE(listener.calls.empty());
+    unchanged();
+
+    // The probe answered but not the voice: the dump went out, no part parameter after it.
+    port.OpenMidiIn(0);
+    port.setInputHandler([this](midi::Bytes m) { xg.handshake().noteInputStatus(m[0]); });
+    xg.handshake().setPump([this] { backend.deliverPendingInput(); });
+    backend.answerProbeWith(Msg{0xF0, 0x43, 0x00, 0x4C, 0xF7});
+    forget();
+    result = selection.select(image::kQsUserList, 0);
+    EXPECT_TRUE(result.timedOut);
+    const auto all = sent();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0], probe);
+    EXPECT_EQ(all[1].size(), static_cast<std::size_t>(image::kVoiceDumpSize));
+    EXPECT_EQ(all[1][image::kVoiceDumpNumberByte], 5);
+    EXPECT_EQ(alerts.size(), 2u);
+    EXPECT_TRUE(listener.calls.empty());
+    unchanged();
+    selection.removeListener(listener);
 }
 
 TEST_F(Selection, LoadedVoicePassesThroughTheBankAndLeavesItUnchanged) {

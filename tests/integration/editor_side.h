@@ -5,21 +5,38 @@
 #include "integration/jack_peer.h"
 
 #include "midi/clock.h"
+#include "midi/errors.h"
 #include "midi/midi_port.h"
 #include "midi/rtmidi/rtmidi_backend.h"
+#include "midi/rtmidi/simulated_module.h"
 
 #include <chrono>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
 namespace jackpeer {
 
+// A simulated module (device number 0) on its virtual device, or nothing when no JACK
+// server runs.
+inline std::unique_ptr<midi::SimulatedModule> openModule(const std::string& name) {
+    try {
+        return std::make_unique<midi::SimulatedModule>(name, midi::MidiSystem::Jack, 0);
+    } catch (const midi::BackendError&) {
+        return nullptr;
+    }
+}
+
 struct EditorSide {
     midi::RtMidiBackend backend;
     midi::SteadyClock clock;
-    midi::MidiPort port{backend, clock};
+    midi::MidiPort port;
     Received received;
+
+    // The program itself sends from a thread of its own (Threaded).
+    explicit EditorSide(midi::SenderMode mode = midi::SenderMode::Inline)
+        : port(backend, clock, mode) {}
 
     // Waits up to `patience` for the dialog to list the module's ports (a module in
     // another process needs a moment to come up).

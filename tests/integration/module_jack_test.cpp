@@ -19,14 +19,6 @@ namespace {
 
 using namespace jackpeer;
 
-std::unique_ptr<midi::SimulatedModule> openModule(const std::string& name) {
-    try {
-        return std::make_unique<midi::SimulatedModule>(name, midi::MidiSystem::Jack, 0);
-    } catch (const midi::BackendError&) {
-        return nullptr;
-    }
-}
-
 TEST(ModuleOverJack, TheProgramReadsBackWhatItSentAsExactDumps) {
     auto module = openModule("SimModuleRead");
     if (!module) SKIP_OR_FAIL_WITHOUT_SERVER();

@@ -4,6 +4,7 @@
 #include "screen_test_support.h"
 
 #include "draw/palette.h"
+#include "editor/part_controls.h"
 
 #include <cstdlib>
 
@@ -25,6 +26,15 @@ struct Pixels : EditorFixture {
                     box.bottom = std::max(box.bottom, y);
                 }
         return box;
+    }
+    // Pixels of a colour in the column where a strip writes its voice name upward.
+    int namePixels(int part, draw::Colour colour) const {
+        const QImage& surface = editor->image();
+        int count = 0;
+        for (int y = 274; y <= 379; ++y)
+            for (int x = 28; x <= 44; ++x)
+                if (surface.pixel(x + kStripSpacing * part, y) == colour) ++count;
+        return count;
     }
 };
 
@@ -84,6 +94,31 @@ TEST_F(Pixels, PartSwitchRedrawsThePageTitleAndHandlesForTheNewPart) {
     // The attack handle moved with the value and can be pressed where it now is.
     press(611, 82);
     EXPECT_TRUE(editor->dragging());
+}
+
+TEST_F(Pixels, VoiceNamesAreWrittenInTheColourOfTheirKind) {
+    // The fourth part plays a QS300 user voice, the tenth a drum setup, the others XG voices.
+    value(3, 1) = image::kBankQsUserVoice;
+    const VoiceNameColours fresh;
+    editor->redrawAll();
+    EXPECT_GT(namePixels(0, fresh.xg), 0);
+    EXPECT_GT(namePixels(3, fresh.qs), 0);
+    EXPECT_GT(namePixels(9, fresh.drum), 0);
+
+    const VoiceNameColours chosen{draw::rgb(0, 200, 0), draw::rgb(200, 0, 200),
+                                  draw::rgb(0, 200, 200)};
+    editor->setNameColours(chosen);
+    editor->redrawAll();
+    for (int part : {0, 1, 15}) {
+        EXPECT_GT(namePixels(part, chosen.xg), 0) << part;
+        EXPECT_EQ(namePixels(part, fresh.xg), 0) << part;
+        EXPECT_EQ(namePixels(part, chosen.drum), 0) << part;
+    }
+    EXPECT_GT(namePixels(3, chosen.qs), 0);
+    EXPECT_EQ(namePixels(3, fresh.qs), 0);
+    EXPECT_GT(namePixels(9, chosen.drum), 0);
+    EXPECT_EQ(namePixels(9, fresh.drum), 0);
+    EXPECT_EQ(namePixels(9, chosen.xg), 0);
 }
 
 } // namespace

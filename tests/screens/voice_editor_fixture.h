@@ -2,8 +2,8 @@
 // A voice editor over a freshly initialised image and an open memory output, with a part
 // playing "Aurora" as its user voice.
 
+#include "core/user_voice_part.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "image/voice_edit.h"
 #include "image/voice_layout.h"
 #include "qs300/voice_editor.h"
@@ -53,7 +53,7 @@ struct VoiceEditorFixture : ::testing::Test {
     }
     // The part plays "Aurora" (elements 1, 2 and 4 on) and the editor is open on it.
     void openOn(int part, bool twoParts = false) {
-        image::assignUserVoice(*image, part, image::factoryUserBank()[0], twoParts);
+        testvoice::assignUserVoice(*image, part, image::factoryUserBank()[0], twoParts);
         ASSERT_TRUE(editor->open(part));
         backend.clearSent();
     }
