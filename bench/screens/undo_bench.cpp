@@ -2,13 +2,13 @@
 // marking it, and undo/redo of one step from the command to the messages queued and the
 // screens redrawn: a part knob, an effect knob, an effect type, a drum knob, a system knob.
 
+#include "core/user_voice_part.h"
 #include "drums/drum_editor.h"
 #include "drums/drum_layout.h"
 #include "editor/edit_steps.h"
 #include "editor/panels.h"
 #include "effects/effect_editor.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
 #include "image/voice_layout.h"
 #include "midi/image_undo.h"
 #include "qs300/voice_editor.h"
@@ -176,7 +176,7 @@ BENCHMARK(BM_UndoRedoOfASystemKnobStep)
 // voice goes out again and the editor repaints.
 void BM_UndoRedoOfAVoiceEditorStep(benchmark::State& state) {
     UndoRig rig(true);
-    image::assignUserVoice(*rig.image, 0, image::factoryUserBank()[0], false);
+    testvoice::assignUserVoice(*rig.image, 0, image::factoryUserBank()[0], false);
     qs300::VoiceEditor voice(*rig.image, rig.xg, rig.port, rig.host);
     rig.panels.install(editor::Panel::VoiceEditor, voice);
     voice.open(0);

@@ -11,7 +11,7 @@
 #include "files/module_readback.h"
 #include "files/syx_file.h"
 #include "image/qs300_factory.h"
-#include "image/user_voice_assign.h"
+#include "core/user_voice_part.h"
 #include "midi/module_simulator.h"
 
 #include "app_test_support.h"
@@ -174,7 +174,7 @@ TEST_F(GetFromModule, AWholeModuleBecomesTheImageOnEveryScreenAsOneStep) {
     const auto stream = files::buildSysExStream(*set, files::sectionsOf(files::SetKind::Set), {});
     for (const auto message : files::splitSysEx(stream)) module.receive(message);
     f.backend.answerWith([&](midi::Bytes m) { return module.receive(m); });
-    image::assignUserVoice(image(), 6, image::factoryUserBank()[0], false);
+    testvoice::assignUserVoice(image(), 6, image::factoryUserBank()[0], false);
     auto& editor = window->editorWindow();
     editor.editor().selectPart(6);
     ASSERT_TRUE(editor.voiceEditor().open(6));
@@ -194,8 +194,11 @@ TEST_F(GetFromModule, AWholeModuleBecomesTheImageOnEveryScreenAsOneStep) {
     EXPECT_EQ(editor.windowTitle(), "Module");
     // Of the XG messages only the requests went out: the module holds the image already.
     // (The voice editor hands its voice to the module as it closes.)
-    for (const auto& m : f.backend.sent())
-        if (m[3] == 0x4C) EXPECT_EQ(m[2] & 0xF0, 0x20);
+    for (const auto& m : f.backend.sent()) {
+        if (m[3] == 0x4C) {
+            EXPECT_EQ(m[2] & 0xF0, 0x20);
+        }
+    }
 
     window->undoCommands().updateMenu();
     EXPECT_EQ(f.session.undo().history().undoAction(), "Get From Module");
