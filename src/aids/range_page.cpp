@@ -44,6 +44,12 @@ void RangePage::redrawAll() {
     repaint(painter_.paintAll(layoutOf(image_), image_.currentPart));
 }
 
+void RangePage::showRestored(const image::StepScope& scope) {
+    if (!open_) return;
+    for (int part = 0; part < image::kPartCount; ++part)
+        if (scope.parts[static_cast<std::size_t>(part)]) redrawPart(part);
+}
+
 void RangePage::paintRecorded(draw::DrawnControls* record) {
     canvas_.setDrawnControls(record);
     redrawAll();

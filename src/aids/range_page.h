@@ -46,6 +46,8 @@ class RangePage final : public editor::Screen, private editor::DragTarget {
     // ---- editor::Screen ----
     const QImage& image() const override { return page_; }
     void redrawAll() override;
+    // The bars of the parts the step changed.
+    void showRestored(const image::StepScope& scope) override;
     void mouseDown(editor::MouseButton button, editor::Modifiers, int x, int y) override {
         P1Ig2MouseDown(button, x, y);
     }

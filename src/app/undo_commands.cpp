@@ -2,7 +2,6 @@
 
 #include "app/editor_window.h"
 #include "app/session.h"
-#include "drums/drum_editor.h"
 #include "editor/panels.h"
 #include "editor/part_editor.h"
 
@@ -67,11 +66,7 @@ void UndoCommands::step(bool back) {
     midi::ImageUndo& undo = session_.undo();
     const image::UndoStep* taken = back ? undo.undo() : undo.redo();
     if (taken && editor) {
-        if (!editor::showRestored(editor->editor(), *taken)) editor->drums().showImageKits();
-        // The panels over the surface show values of the image too.
-        editor::Panels& panels = editor->panels();
-        for (editor::Panel panel : panels.shown())
-            if (panel != editor::Panel::Surface) panels.screen(panel).redrawAll();
+        editor::showRestored(editor->panels(), editor->editor(), *taken);
         editor->update();
     }
     updateMenu();

@@ -233,6 +233,28 @@ void DrumEditor::showImageKits() {
     select(note_, listIndexOfNote(note_), Sound::Silent);
 }
 
+void DrumEditor::showRestored(const image::StepScope& scope) {
+    if (scope.anyDrumKit() || scope.others) {
+        showImageKits();
+        return;
+    }
+    const auto& keys = scope.drumKeys[static_cast<std::size_t>(active_ - 1)];
+    if (!shown_ || keys.none()) return;
+    const bool shownKey = record_ >= 0 && record_ < image::kDrumSlotCount &&
+                          keys.test(static_cast<std::size_t>(record_));
+    if (!shownKey && keys.count() == 1) {
+        // The one key the step changed is shown, as where the step happened.
+        int slot = 0;
+        while (!keys.test(static_cast<std::size_t>(slot))) ++slot;
+        const int note = image::DrumNote(kitNumber(active_), slot);
+        if (note > 0) SelectDrumNote(note);
+        return;
+    }
+    if (!shownKey) return;
+    RedrawDrumKey();
+    repaint();
+}
+
 void DrumEditor::reset() {
     kits_ = {0, 0};
     activate(active_);

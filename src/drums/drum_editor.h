@@ -93,6 +93,10 @@ class DrumEditor final : public editor::Screen, private editor::DragTarget {
     // ---- editor::Screen (`DrumMouseDown`, `DrumMouseMove`, `DrumMouseUp`) ----
     const QImage& image() const override { return picture_; }
     void redrawAll() override;
+    // The kits follow the image even while the panel is hidden; the shown key's values are
+    // painted again when the step changed them, and a step on one other key of the shown
+    // setup shows that key.
+    void showRestored(const image::StepScope& scope) override;
     void setKnobScheme(draw::KnobScheme scheme) override { canvas_.setKnobScheme(scheme); }
     void mouseDown(editor::MouseButton button, editor::Modifiers modifiers, int x, int y) override;
     void mouseMove(editor::Modifiers modifiers, int x, int y) override;

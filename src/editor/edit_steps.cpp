@@ -1,10 +1,15 @@
 #include "editor/edit_steps.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace editor {
 
 std::string actionName(const std::string& areaName) {
+    // A choice in an effect row's type list changes the row's type.
+    constexpr std::string_view typeList = " type list";
+    if (areaName.ends_with(typeList))
+        return areaName.substr(0, areaName.size() - typeList.size()) + " Type";
     // Strip controls are named "P<n> <control>" so that the overlay's labels fit.
     std::size_t digits = 1;
     while (digits < areaName.size() && std::isdigit(static_cast<unsigned char>(areaName[digits])))
@@ -15,22 +20,20 @@ std::string actionName(const std::string& areaName) {
     return areaName.substr(digits + 1) + " Part " + areaName.substr(1, digits - 1);
 }
 
-std::string areaAt(const std::vector<NamedArea>& areas, int x, int y) {
-    for (const NamedArea& area : areas)
-        if (area.rect.contains(x, y)) return area.name;
-    return {};
-}
-
-bool showRestored(PartEditor& surface, const image::UndoStep& step) {
-    surface.selectPart(step.part);
+void showRestored(Panels& panels, PartEditor& surface, const image::UndoStep& step) {
     const image::StepScope scope = image::scopeOf(step);
-    if (scope.others) {
-        surface.redrawAll();
-        return false;
+    const int old = surface.currentPart();
+    surface.selectPart(step.part);
+    const int now = surface.currentPart();
+    image::StepScope rest = scope;
+    if (now != old) {
+        // The switch painted both strips and the page already.
+        rest.parts[static_cast<std::size_t>(old)] = false;
+        rest.parts[static_cast<std::size_t>(now)] = false;
     }
-    for (int p = 0; p < image::kPartCount; ++p)
-        if (scope.parts[static_cast<std::size_t>(p)]) surface.redrawPartVoice(p);
-    return true;
+    surface.showRestored(rest);
+    for (Panel panel : {Panel::KeyboardRange, Panel::DrumEditor, Panel::VoiceEditor})
+        if (panels.installed(panel)) panels.screen(panel).showRestored(scope);
 }
 
 void EditSteps::begin(std::string action) {
@@ -59,7 +62,7 @@ void EditSteps::listChosen() {
 }
 
 void EditSteps::nameAfterPress() {
-    undo_.history().renameNewest(actionName(areaAt(press_.screen->hitAreas(), press_.x, press_.y)));
+    undo_.history().renameNewest(actionName(press_.screen->areaNameAt(press_.x, press_.y)));
 }
 
 } // namespace editor

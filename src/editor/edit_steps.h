@@ -4,6 +4,7 @@
 // sent) is one step, and so is a choice in a pop-up list or a menu command. A step is
 // named after the control it began on and its part ("Reverb Send Part" and the number).
 
+#include "editor/panels.h"
 #include "editor/part_editor.h"
 #include "editor/screen.h"
 #include "midi/image_undo.h"
@@ -13,16 +14,13 @@
 
 namespace editor {
 
-// A strip control's "P<n> Reverb Send" becomes "Reverb Send Part <n>"; other names stay as
-// they are.
+// A strip control's "P<n> Reverb Send" becomes "Reverb Send Part <n>", an effect row's
+// "Reverb type list" becomes "Reverb Type"; other names stay as they are.
 std::string actionName(const std::string& areaName);
-// The name of the first area that holds the point, or "" when none does.
-std::string areaAt(const std::vector<NamedArea>& areas, int x, int y);
 
-// After an undo or redo: the step's part is made current and what the step changed is
-// painted again (only the strips of the parts it changed when it changed nothing else).
-// Returns false when the whole surface was painted.
-bool showRestored(PartEditor& surface, const image::UndoStep& step);
+// After an undo or redo: the step's part is made current and every screen, shown or not,
+// paints what the step changed (a hidden one only keeps up with the image).
+void showRestored(Panels& panels, PartEditor& surface, const image::UndoStep& step);
 
 class EditSteps {
   public:

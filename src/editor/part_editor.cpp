@@ -33,6 +33,10 @@ void PartEditor::redrawAll() {
     impl_->controller.redrawAll();
 }
 
+void PartEditor::showRestored(const image::StepScope& scope) {
+    impl_->controller.showRestored(scope);
+}
+
 void PartEditor::Ig2MouseDown(MouseButton button, Modifiers modifiers, int x, int y) {
     impl_->controller.mouseDown(button, modifiers, x, y);
 }
@@ -62,6 +66,9 @@ void PartEditor::endDrag() {
 }
 std::vector<NamedArea> PartEditor::hitAreas() const {
     return impl_->controller.hitAreas();
+}
+std::string PartEditor::areaNameAt(int x, int y) const {
+    return impl_->controller.areaNameAt(x, y);
 }
 
 void PartEditor::setEffectHook(EffectHook* hook) {

@@ -45,6 +45,8 @@ class EffectHook {
     virtual void hidePopupLists() {}
     // The part editor has just repainted the whole surface; the hook paints its share.
     virtual void surfaceRepainted() {}
+    // After an undo or a redo the hook paints what the step changed of its share.
+    virtual void showRestored(const image::StepScope& /*scope*/) {}
     // The hook's hit rectangles, named, in the order it tests them.
     virtual std::vector<NamedArea> hitAreas() const { return {}; }
 };
@@ -66,6 +68,9 @@ class PartEditor final : public Screen {
     void show();
     // Repaints everything from the image (after a load or a reset).
     void redrawAll() override;
+    // The strips of the parts the step changed and the effect hook's share; the whole
+    // surface when the step changed what the surface does not show piece by piece.
+    void showRestored(const image::StepScope& scope) override;
 
     // `Ig2MouseDown`, `Ig2MouseMove`, `Ig2MouseUp` in surface coordinates.
     void Ig2MouseDown(MouseButton button, Modifiers modifiers, int x, int y);
@@ -93,6 +98,7 @@ class PartEditor final : public Screen {
     void endDrag() override;
     // The strips, the page and the hook's rectangles.
     std::vector<NamedArea> hitAreas() const override;
+    std::string areaNameAt(int x, int y) const override;
 
     // The effect rows share the surface's canvas and so its knob scheme.
     void setKnobScheme(draw::KnobScheme scheme) override;

@@ -7,6 +7,7 @@
 #include "draw/knob_schemes.h"
 #include "editor/popup_lists.h"
 #include "editor/surface_host.h"
+#include "image/step_scope.h"
 
 #include <QImage>
 
@@ -29,6 +30,9 @@ class Screen {
     virtual const QImage& image() const = 0;
     // Everything painted again from the image of the synth (after a load or a reset).
     virtual void redrawAll() = 0;
+    // After an undo or a redo: what the step changed painted again. A screen that is not
+    // shown only brings what it keeps of the image up to date.
+    virtual void showRestored(const image::StepScope& /*scope*/) { redrawAll(); }
 
     virtual void mouseDown(MouseButton button, Modifiers modifiers, int x, int y) = 0;
     virtual void mouseMove(Modifiers modifiers, int x, int y) = 0;
@@ -57,6 +61,13 @@ class Screen {
 
     // The rectangles a press is tested against, with their names, in table order.
     virtual std::vector<NamedArea> hitAreas() const = 0;
+    // The name of the first rectangle that holds the point, "" when none does. A screen
+    // with many rectangles names only the one found.
+    virtual std::string areaNameAt(int x, int y) const {
+        for (const NamedArea& area : hitAreas())
+            if (area.rect.contains(x, y)) return area.name;
+        return {};
+    }
 };
 
 } // namespace editor

@@ -85,6 +85,12 @@ HitRect StripPainter::paintStrip(const image::SynthImage& image, int part, bool 
     canvas_.setTextAlign(draw::TextAlign::Centre);
     draw::SmallText(canvas_, left + 18, 241, draw::ColBrown, "VOL", -7);
     for (int c = 1; c <= kStripControlCount; ++c) paintControl(image, part, c, false, current);
+    // The last column is also the next strip's left edge, which the whole surface paints
+    // after this strip: painted alone, the strip leaves it in the next strip's colour.
+    if (part + 1 < image::kPartCount) {
+        canvas_.setPen(image.currentPart == part + 1 ? draw::ColDarkBrown : draw::ColBronze);
+        canvas_.line(right - 1, kStripTop, right - 1, kStripBottom);
+    }
     return {left, kStripTop, right - 1, kStripBottom - 1};
 }
 

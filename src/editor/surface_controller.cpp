@@ -4,6 +4,7 @@
 #include "editor/popup_lists.h"
 
 #include <algorithm>
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,31 @@ void SurfaceController::redrawAll() {
     view_.paintAll();
     if (effectHook_) effectHook_->surfaceRepainted();
     view_.repaint({0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1});
+}
+
+void SurfaceController::showRestored(const image::StepScope& scope) {
+    // A new drum kit renames the drum setup parts' voices wherever they are shown.
+    if (scope.others || scope.anyDrumKit()) {
+        redrawAll();
+        return;
+    }
+    for (int part = 0; part < image::kPartCount; ++part)
+        if (scope.parts[static_cast<std::size_t>(part)]) showRestoredPart(part, scope);
+    if (effectHook_) effectHook_->showRestored(scope);
+}
+
+void SurfaceController::showRestoredPart(int part, const image::StepScope& scope) {
+    const auto p = static_cast<std::size_t>(part);
+    // The strip's knobs and fader show bytes no other control of the surface shows: a step
+    // that changed only those repaints only them.
+    std::bitset<image::kPartRecordSize> knobs;
+    for (int c = strip::kReverb; c <= strip::kVolume; ++c) knobs.set(controls_.strip(c).offset);
+    if (scope.partVoices[p] || (scope.partBytes[p] & ~knobs).any()) {
+        view_.partVoice(part);
+        return;
+    }
+    for (int c = strip::kReverb; c <= strip::kVolume; ++c)
+        if (scope.partBytes[p].test(controls_.strip(c).offset)) view_.stripControl(part, c, false);
 }
 
 void SurfaceController::setInsertionMode(bool insertion) {

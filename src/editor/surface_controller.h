@@ -36,6 +36,7 @@ class SurfaceController {
 
     void show();
     void redrawAll();
+    void showRestored(const image::StepScope& scope);
 
     void mouseDown(MouseButton button, Modifiers modifiers, int x, int y);
     void mouseMove(Modifiers modifiers, int x, int y);
@@ -48,6 +49,7 @@ class SurfaceController {
     // editor's, ends as the left release would end it.
     void endDrag();
     std::vector<NamedArea> hitAreas() const;
+    std::string areaNameAt(int x, int y) const;
 
     void setEffectHook(EffectHook* hook) { effectHook_ = hook; }
     void setVoiceListHook(VoiceListHook* hook) { voiceListHook_ = hook; }
@@ -77,6 +79,7 @@ class SurfaceController {
     int keyFocus() const { return keyFocus_; }
 
   private:
+    void showRestoredPart(int part, const image::StepScope& scope);
     void stripPress(int entry);
     void pagePress(int n);
     void startDrag(const PartDrag& drag, const Descriptor& d);

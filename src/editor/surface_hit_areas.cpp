@@ -30,4 +30,21 @@ std::vector<NamedArea> SurfaceController::hitAreas() const {
     return areas;
 }
 
+std::string SurfaceController::areaNameAt(int x, int y) const {
+    // In the order of hitAreas(), naming only the rectangle found.
+    for (int entry = 1; entry < StripTable::kEntries; ++entry) {
+        const HitRect& r = strips_.entry(entry);
+        if (!isEmpty(r) && r.contains(x, y))
+            return stripAreaName((entry - 1) / 10, (entry - 1) % 10 + 1);
+    }
+    for (int n = 1; n < PageTable::kEntries; ++n) {
+        const HitRect& r = pages_.entry(n);
+        if (!isEmpty(r) && r.contains(x, y)) return pageAreaName(n);
+    }
+    if (effectHook_)
+        for (const NamedArea& area : effectHook_->hitAreas())
+            if (area.rect.contains(x, y)) return area.name;
+    return {};
+}
+
 } // namespace editor

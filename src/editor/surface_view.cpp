@@ -26,7 +26,7 @@ void SurfaceView::paintAll() {
 }
 
 void SurfaceView::showPartSwitch(int old) {
-    repaint(stripPainter_.paintStrip(image_, old, false));
+    if (old != part()) repaint(stripPainter_.paintStrip(image_, old, false));
     repaint(stripPainter_.paintStrip(image_, part(), true));
     repaint(stripPainter_.paintTitle(image_, part()));
     for (int k = 0; k <= page::kLastReceive - page::kFirstReceive; ++k) receiveSwitch(k);

@@ -93,6 +93,17 @@ void EffectEditor::redrawAll() {
     repaint(rows_.paintConnection(variationSystem() ? Connection::System : Connection::Insertion));
 }
 
+void EffectEditor::showRestored(const image::StepScope& scope) {
+    if (scope.system)
+        for (const auto& [area, knob] : kToolKnobs)
+            repaint(tools_.paintKnob(image_.system, knob, false));
+    for (EffectKind kind : {EffectKind::Reverb, EffectKind::Chorus})
+        if (scope.effect(kind)) redrawRow(kind);
+    // The variation row brings its connection along: the strips' sends follow it. Nothing
+    // goes to the module here; the undo has sent the block already.
+    if (scope.effect(EffectKind::Variation)) applyConnection();
+}
+
 void EffectEditor::reset() {
     if (dragging()) finishDrag();
     hidePopupLists();

@@ -92,6 +92,8 @@ class EffectEditor final : public editor::EffectHook, private editor::DragTarget
     void popupListClicked(editor::PopupList list, int item, bool doubleClick) override;
     void hidePopupLists() override;
     void surfaceRepainted() override;
+    // The rows and system knobs the step changed; a restored type shows its own knobs.
+    void showRestored(const image::StepScope& scope) override;
     std::vector<editor::NamedArea> hitAreas() const override;
 
   private:

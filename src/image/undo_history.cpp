@@ -63,21 +63,6 @@ const std::string kNone;
 
 } // namespace
 
-StepScope scopeOf(const UndoStep& step) {
-    StepScope scope;
-    const std::size_t table = offsetof(SynthImage, parts);
-    for (const ChangedRun& run : step.runs) {
-        for (std::size_t i = 0; i < run.before.size(); ++i) {
-            const std::size_t at = run.offset + i;
-            if (at >= table && at < table + kPartTableSize)
-                scope.parts[(at - table) / kPartRecordSize] = true;
-            else
-                scope.others = true;
-        }
-    }
-    return scope;
-}
-
 UndoHistory::UndoHistory(std::size_t stepLimit, std::size_t byteLimit)
     : stepLimit_(std::max<std::size_t>(stepLimit, 1)), byteLimit_(byteLimit),
       before_(std::make_unique<SynthImage>()) {}

@@ -6,7 +6,6 @@
 
 #include "image/synth_image.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -32,13 +31,6 @@ struct UndoStep {
     std::vector<ChangedRun> runs;
     std::size_t bytes = 0; // what the step costs in memory
 };
-
-// What a step changed, for the screens that show it.
-struct StepScope {
-    std::array<bool, kPartCount> parts{}; // a byte of this part's record
-    bool others = false;                  // anything outside the part table
-};
-StepScope scopeOf(const UndoStep& step);
 
 class UndoHistory {
   public:

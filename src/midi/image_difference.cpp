@@ -1,9 +1,11 @@
 #include "midi/image_difference.h"
 
 #include "image/drum_kits.h"
+#include "image/voice_layout.h"
 #include "midi/effect_addresses.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace midi {
@@ -43,12 +45,41 @@ bool userVoiceChanged(const SynthImage& held, const SynthImage& image, int p) {
            voiceDataDiffers(held.partVoices[i], image.partVoices[i]);
 }
 
+bool sameVoiceData(const image::VoiceDump& a, const image::VoiceDump& b, int from, int to) {
+    return std::equal(a.begin() + image::kVoiceDumpDataStart + from,
+                      a.begin() + image::kVoiceDumpDataStart + to,
+                      b.begin() + image::kVoiceDumpDataStart + from);
+}
+
+// Whether the dumps already sent for the parts carry what changed in the edit voice: the
+// part the voice is edited for got the same voice, or on a DB-50 pair only elements 3 and
+// 4 changed and the second part got its dump with them.
+bool editVoiceCovered(const SynthImage& held, const SynthImage& image, const XgMessages& messages,
+                      const std::array<bool, image::kPartCount>& sent) {
+    const int part = image.editVoice[image::kVoiceDumpNumberByte];
+    if (part < 0 || part >= image::kPartCount) return false;
+    const auto at = static_cast<std::size_t>(part);
+    if (sent[at] && sameVoiceData(image.partVoices[at], image.editVoice, 0, image::kVoiceDataSize))
+        return true;
+    const bool pair = messages.options().type == SynthType::Db50 &&
+                      image.userVoiceKind[at] == image::kTwoPartVoice &&
+                      part + 1 < image::kPartCount;
+    return pair && sent[at + 1] &&
+           held.editVoice[image::kVoiceDumpNumberByte] ==
+               image.editVoice[image::kVoiceDumpNumberByte] &&
+           sameVoiceData(held.editVoice, image.editVoice, 0, image::voice::elementStart(2));
+}
+
 void sendVoices(const SynthImage& held, SynthImage& image, XgMessages& messages) {
+    std::array<bool, image::kPartCount> sent{};
     for (int p = 0; p < image::kPartCount; ++p) {
         if (!image.hasUserVoice(p) || !userVoiceChanged(held, image, p)) continue;
         if (!messages.SendQSVoice(image.partVoices[static_cast<std::size_t>(p)])) return;
+        sent[static_cast<std::size_t>(p)] = true;
     }
-    if (voiceDataDiffers(held.editVoice, image.editVoice)) messages.SendQSVoice(image.editVoice);
+    if (voiceDataDiffers(held.editVoice, image.editVoice) &&
+        !editVoiceCovered(held, image, messages, sent))
+        messages.SendQSVoice(image.editVoice);
 }
 
 void sendSystem(const SynthImage& held, const SynthImage& image, XgMessages& messages) {

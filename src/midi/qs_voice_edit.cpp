@@ -41,7 +41,6 @@ std::optional<int> QsVoiceEdit::Open(int currentPart) {
         fourElements_ = false;
         break;
     }
-    if (pairedOnTwoParts()) second_ = image::upperHalfDump(image_.editVoice, part_ + 1);
     element_ = 0;
     open_ = true;
     return part_;
@@ -105,10 +104,11 @@ bool QsVoiceEdit::sendGuarded(image::VoiceDump& dump) {
 }
 
 void QsVoiceEdit::sendSecondDump() {
-    second_ = image::upperHalfDump(voice(), part_ + 1);
-    second_[2] = static_cast<Byte>(messages_.deviceNumber() & 0x0F);
-    image::renewVoiceDumpChecksum(second_);
-    port_.SendLong(second_);
+    image::VoiceDump& second = image_.partVoices[static_cast<std::size_t>(part_ + 1)];
+    second = image::upperHalfDump(voice(), part_ + 1);
+    second[2] = static_cast<Byte>(messages_.deviceNumber() & 0x0F);
+    image::renewVoiceDumpChecksum(second);
+    port_.SendLong(second);
 }
 
 bool QsVoiceEdit::SendEditVoice() {
@@ -155,10 +155,9 @@ void QsVoiceEdit::close() {
     if (image::compactElements(voice())) SendEditVoice();
     image::renewVoiceDumpChecksum(voice());
     image_.partVoices[static_cast<std::size_t>(part_)] = voice();
-    if (pairedOnTwoParts()) {
-        second_ = image::upperHalfDump(voice(), part_ + 1);
-        image_.partVoices[static_cast<std::size_t>(part_ + 1)] = second_;
-    }
+    if (pairedOnTwoParts())
+        image_.partVoices[static_cast<std::size_t>(part_ + 1)] =
+            image::upperHalfDump(voice(), part_ + 1);
 }
 
 image::VoiceRecord QsVoiceEdit::compactedVoice() {

@@ -5,8 +5,10 @@
 // are dragged, so the change is heard at once.
 //
 // On a DB-50 board a four-element voice plays on two parts: the part edited holds elements
-// 1 and 2, the next part a second dump with elements 3 and 4. A QS300 always has four
-// elements, other XG modules two.
+// 1 and 2, the next part a second dump with elements 3 and 4. The second dump goes into the
+// next part's entry whenever it is sent, so the image always says what the module holds
+// there and an undo can bring it back. A QS300 always has four elements, other XG modules
+// two.
 
 #include "image/synth_image.h"
 #include "image/voice_edit.h"
@@ -41,7 +43,6 @@ class QsVoiceEdit {
 
     image::VoiceDump& voice() { return image_.editVoice; }
     const image::VoiceDump& voice() const { return image_.editVoice; }
-    const image::VoiceDump& secondDump() const { return second_; }
 
     image::Byte elementByte(int offset) const { return elementByteOf(element_, offset); }
     image::Byte elementByteOf(int element, int offset) const;
@@ -89,7 +90,6 @@ class QsVoiceEdit {
     image::SynthImage& image_;
     XgMessages& messages_;
     MidiPort& port_;
-    image::VoiceDump second_{};
     bool open_ = false;
     bool fourElements_ = false;
     bool sending_ = false;

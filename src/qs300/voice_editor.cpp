@@ -5,6 +5,7 @@
 #include "image/voice_layout.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace qs300 {
 
@@ -60,6 +61,22 @@ void VoiceEditor::initializeElement() {
 void VoiceEditor::redrawAll() {
     paintValues();
     repaintAll();
+}
+
+void VoiceEditor::showRestored(const image::StepScope& scope) {
+    if (!edit_.isOpen()) return;
+    const bool partChanged = scope.parts[static_cast<std::size_t>(edit_.part())];
+    if (!scope.editVoice() && !partChanged && !scope.others) return;
+    const unsigned elements = scope.editElements;
+    const bool oneElement = std::has_single_bit(elements);
+    const int element = oneElement ? std::countr_zero(elements) : edit_.currentElement();
+    if (oneElement && element == edit_.currentElement() && !scope.editCommon && !partChanged &&
+        !scope.others) {
+        paintRestoredElement(element, scope.editElementBytes);
+        return;
+    }
+    if (oneElement) edit_.selectElement(element);
+    redrawAll();
 }
 
 // ---- the bytes ------------------------------------------------------------------------------

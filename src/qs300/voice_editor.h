@@ -19,6 +19,7 @@
 #include <QImage>
 
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 
@@ -97,6 +98,8 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     // ---- editor::Screen ----
     const QImage& image() const override { return image_; }
     void redrawAll() override;
+    // The element the step changed becomes the current one and the voice is painted again.
+    void showRestored(const image::StepScope& scope) override;
     void mouseDown(editor::MouseButton b, editor::Modifiers m, int x, int y) override {
         P3Ig2MouseDown(b, m, x, y);
     }
@@ -147,6 +150,8 @@ class VoiceEditor final : public editor::Screen, private editor::DragTarget {
     void paintStatic();
     void paintValues();
     void paintAfterChange(const VoiceParam& p, int element, bool withGraph);
+    // After an undo of bytes of the shown element only: their controls and the graphs.
+    void paintRestoredElement(int element, const std::bitset<image::kVoiceElementSize>& bytes);
     void paintKnobRow(const ParamRow& row, int element, bool active, bool caption);
     void paintMixCell(int element, int row, bool active);
     void paintStrip();

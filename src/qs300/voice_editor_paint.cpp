@@ -450,6 +450,41 @@ void VoiceEditor::paintRanges() {
 
 // ---- after one change -------------------------------------------------------------------------
 
+void VoiceEditor::paintRestoredElement(int element,
+                                       const std::bitset<image::kVoiceElementSize>& bytes) {
+    const auto changed = [&](const VoiceParam& p) {
+        return p.element && p.offset >= 0 && p.offset < image::kVoiceElementSize &&
+               bytes.test(static_cast<std::size_t>(p.offset));
+    };
+    // A knob's cell reaches one pixel into the cell below, which the whole editor paints
+    // later: the cells after a repainted one that touch it are painted again too.
+    std::array<bool, kKnobCount> again{};
+    for (std::size_t i = 0; i < kKnobRows.size(); ++i) {
+        if (!changed(kKnobRows[i].param) && !again[i]) continue;
+        paintKnobRow(kKnobRows[i], element, false, true);
+        const ParamRow& row = kKnobRows[i];
+        for (std::size_t j = i + 1; j < kKnobRows.size(); ++j) {
+            const ParamRow& next = kKnobRows[j];
+            if (next.x - 1 < row.x + 28 && row.x - 1 < next.x + 28 && next.y - 2 < row.y + 44 &&
+                row.y - 2 < next.y + 44)
+                again[j] = true;
+        }
+    }
+    for (int row = 0; row < kMixRowCount; ++row)
+        if (changed(kMixRows[static_cast<std::size_t>(row)].param))
+            paintMixCell(element, row, false);
+    if (bytes.test(e::kLevel)) paintFader(element, false);
+    const auto& strip = egData_ ? kEgDataRows : kControllerRows;
+    for (int i = 0; i < kStripCount; ++i)
+        if (changed(strip[static_cast<std::size_t>(i)].param)) paintStripCell(i, false);
+    // The element rows, the switches, the graphs and the ranges each read many bytes.
+    paintElementRows();
+    paintSwitchGroups();
+    paintGraphs();
+    paintRanges();
+    repaintAll();
+}
+
 void VoiceEditor::paintAfterChange(const VoiceParam& p, int element, bool withGraph) {
     const int point = drag_.kind == DragKind::Point ? drag_.point : -1;
     if (point >= 0 && (point < 8 || point == 25)) {

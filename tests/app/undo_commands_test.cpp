@@ -16,9 +16,11 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 
 #include <cstring>
 
@@ -63,6 +65,24 @@ class UndoCommandsTest : public ::testing::Test {
         send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
     }
+    // The key as the window's shortcut map delivers it: to the one action bound to it.
+    void pressKeys(const QKeySequence& keys) {
+        QAction* bound = nullptr;
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->shortcut() != keys) continue;
+            ASSERT_EQ(bound, nullptr) << keys.toString().toStdString() << " is bound twice";
+            bound = action;
+        }
+        ASSERT_NE(bound, nullptr) << keys.toString().toStdString();
+        QShortcutEvent event(keys, 0);
+        QCoreApplication::sendEvent(bound, &event);
+    }
+    // The surface as painted after the steps against the surface painted whole.
+    void expectSurfaceShowsTheImage(const char* when) {
+        const QImage shown = editor().editor().image().copy();
+        editor().editor().redrawAll();
+        EXPECT_TRUE(shown == editor().editor().image()) << when;
+    }
     QString undoText() {
         window->menu().edit->aboutToShow();
         const QString text = window->menu().undo->text();
@@ -97,7 +117,10 @@ TEST_F(UndoCommandsTest, FiveKnobsOnThreePartsAndAReverbTypeComeBackWithSixUndos
     drag("P5 Volume", 5);
     drag("P12 Reverb Send", 20);
     click("Reverb type list");
-    editor().panels().popupListClicked(editor::PopupList::ReverbTypes, 4, false);
+    QListWidget* types = editor().popupList(editor::PopupList::ReverbTypes);
+    ASSERT_TRUE(types && types->isVisible());
+    types->scrollToItem(types->item(4));
+    testing::clickAt(*types->viewport(), types->visualItemRect(types->item(4)).center());
     module.receiveAll(f.backend.sent());
     f.backend.clearSent();
     module.expectHolds(image, "after the edits");
@@ -105,17 +128,21 @@ TEST_F(UndoCommandsTest, FiveKnobsOnThreePartsAndAReverbTypeComeBackWithSixUndos
     EXPECT_EQ(f.session.undo().history().stepCount(), 6u);
     const auto edited = std::make_unique<image::SynthImage>(image);
 
-    for (int i = 0; i < 6; ++i) window->menu().undo->trigger();
+    for (int i = 0; i < 6; ++i) pressKeys(QKeySequence(Qt::CTRL | Qt::Key_Z));
     module.receiveAll(f.backend.sent());
     f.backend.clearSent();
     // The strip knobs made part #3 current at first; the last undo went back to it.
     EXPECT_EQ(editor().editor().currentPart(), 2);
+    expectSurfaceShowsTheImage("after six undos");
+    EXPECT_EQ(undoText(), "&Undo");
     image.currentPart = start->currentPart;
     EXPECT_EQ(std::memcmp(&image, start.get(), sizeof(image::SynthImage)), 0);
     module.expectHolds(image, "after six undos");
 
-    for (int i = 0; i < 6; ++i) window->menu().redo->trigger();
+    for (int i = 0; i < 6; ++i) pressKeys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     module.receiveAll(f.backend.sent());
+    expectSurfaceShowsTheImage("after six redos");
+    EXPECT_EQ(undoText(), "&Undo Reverb Type");
     image.currentPart = edited->currentPart;
     EXPECT_EQ(std::memcmp(&image, edited.get(), sizeof(image::SynthImage)), 0);
     module.expectHolds(image, "after six redos");
@@ -153,6 +180,7 @@ TEST(CommandActionName, CaptionsLoseAcceleratorNumberAndDots) {
     EXPECT_EQ(commandActionName("&New ..."), "New");
     EXPECT_EQ(editor::actionName("P12 Volume"), "Volume Part " + std::to_string(12));
     EXPECT_EQ(editor::actionName("Pan"), "Pan");
+    EXPECT_EQ(editor::actionName("Variation type list"), "Variation Type");
     EXPECT_EQ(editor::actionName("PEG Rate"), "PEG Rate");
 }
 

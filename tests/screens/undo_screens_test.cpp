@@ -2,9 +2,7 @@
 // made with the part editor and the effect editor, each marked as one step by the panels,
 // then everything undone and redone with a pretend module listening to every message.
 
-#include "editor/edit_steps.h"
-#include "midi/image_undo.h"
-#include "panel_knobs_fixture.h"
+#include "undo_screens_fixture.h"
 
 #include "../core/module_mirror.h"
 
@@ -13,23 +11,8 @@
 
 namespace {
 
-using Msg = std::vector<std::uint8_t>;
-
-struct UndoScreens : effects::testing::PanelKnobsFixture {
-    std::unique_ptr<midi::ImageUndo> undo;
-    std::unique_ptr<editor::EditSteps> steps;
-
-    void SetUp() override {
-        PanelKnobsFixture::SetUp();
-        undo = std::make_unique<midi::ImageUndo>(*image, xg);
-        steps = std::make_unique<editor::EditSteps>(*undo);
-        panels->setEditSteps(steps.get());
-    }
-    void TearDown() override {
-        panels.reset();
-        PanelKnobsFixture::TearDown();
-    }
-};
+using undo_screens_testing::Msg;
+using undo_screens_testing::UndoScreens;
 
 TEST_F(UndoScreens, OneDragIsOneStepNamedAfterItsKnob) {
     const auto knob = std::find_if(knobs.begin(), knobs.end(),
@@ -67,10 +50,17 @@ TEST_F(UndoScreens, FiveHundredScreenEditsUndoneAndRedone) {
     const auto finish = std::make_unique<image::SynthImage>(*image);
     ASSERT_GT(undo->history().stepCount(), 300u);
 
+    int undone = 0;
     while (const image::UndoStep* step = undo->undo()) {
-        editor::showRestored(*editor, *step);
+        editor::showRestored(*panels, *editor, *step);
         module.receiveAll(takeSent());
         module.expectHolds(*image, "undo");
+        // Now and then the surface must look as if painted whole from the image.
+        if (++undone % 40 == 0) {
+            const QImage shown = editor->image().copy();
+            editor->redrawAll();
+            EXPECT_TRUE(shown == editor->image()) << "after undo " << undone;
+        }
         if (HasFailure()) return;
     }
     image->currentPart = start->currentPart;
