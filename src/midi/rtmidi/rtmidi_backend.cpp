@@ -103,7 +103,8 @@ const typename Ports::value_type* findAgain(const Ports& listed, int id, const P
 // port that comes or goes between our listing and the opening shifts those numbers, so an
 // opening counts only when the number still names the chosen device afterwards; otherwise
 // the device is looked up again and opened anew.
-constexpr int kOpenAttempts = 4;
+// While a session manager closes many clients at once, each attempt may meet a new shift.
+constexpr int kOpenAttempts = 12;
 
 template <class Client>
 std::optional<unsigned> portNumberOf(Client& client, const std::string& rawName) {
