@@ -3,6 +3,8 @@
 // writing into its buffer then and reports nothing, so we keep a small client of our own.
 
 #include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <string>
 
 struct _jack_client;
@@ -22,12 +24,18 @@ class JackWatch {
     bool serverGone() const { return gone_.load(); }
     // Whether a port of this full name ("client:port") still exists.
     bool portExists(const std::string& name) const;
+    // Waits until the server has run `cycles` more process cycles, at most `limit`. A
+    // message handed to RtMidi leaves in the next cycle only; closing its port sooner
+    // loses it.
+    void waitForCycles(int cycles, std::chrono::milliseconds limit) const;
 
   private:
     static void onShutdown(void* self);
+    static int onCycle(std::uint32_t frames, void* self);
 
     _jack_client* client_ = nullptr;
     std::atomic<bool> gone_{false};
+    std::atomic<std::uint64_t> cycles_{0};
 };
 
 // Keeps libjack from printing to the terminal when no server runs; that is not an error

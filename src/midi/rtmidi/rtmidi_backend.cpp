@@ -105,6 +105,8 @@ const typename Ports::value_type* findAgain(const Ports& listed, int id, const P
 // the device is looked up again and opened anew.
 // While a session manager closes many clients at once, each attempt may meet a new shift.
 constexpr int kOpenAttempts = 12;
+// A server that runs no cycle for this long is stuck; closing does not wait for it longer.
+constexpr std::chrono::milliseconds kFlushLimit{250};
 
 template <class Client>
 std::optional<unsigned> portNumberOf(Client& client, const std::string& rawName) {
@@ -203,6 +205,9 @@ void RtMidiBackend::openOutput(int id) {
 }
 
 void RtMidiBackend::closeOutput() {
+    // What was just sent still sits in RtMidi's buffer until the next cycles carry it out.
+    if (out_ && outputIsJack_ && sentSinceOpen_) jackWatch_.waitForCycles(2, kFlushLimit);
+    sentSinceOpen_ = false;
     if (out_) {
         try {
             out_->closePort();
@@ -277,6 +282,7 @@ void RtMidiBackend::send(Bytes message) {
     checkOutputAlive();
     takeError();
     out_->sendMessage(message.data(), message.size());
+    sentSinceOpen_ = true;
     if (auto error = takeError(); !error.empty()) throw BackendError(error);
 }
 

@@ -55,6 +55,7 @@ class RtMidiBackend final : public Backend {
     InputCallback inputCallback_;
     std::string outputTarget_; // JACK port we send to, or empty
     bool outputIsJack_ = false;
+    bool sentSinceOpen_ = false;
     bool outputIsAlsaDevice_ = false;
     std::string outputAlsaName_;
     std::chrono::steady_clock::time_point lastAliveCheck_{};
