@@ -7,11 +7,11 @@
 #include "app/startup.h"
 #include "app/undo_commands.h"
 #include "app/voice_editor_link.h"
+#include "core/user_voice_part.h"
 #include "editor/panels.h"
 #include "files/module_readback.h"
 #include "files/syx_file.h"
 #include "image/qs300_factory.h"
-#include "core/user_voice_part.h"
 #include "midi/module_simulator.h"
 
 #include "app_test_support.h"
